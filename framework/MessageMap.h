@@ -1,0 +1,58 @@
+// Declarative message maps: a table of message, notification code and control id
+// to a member handler, closed by an empty entry.
+#pragma once
+
+#include <windows.h>
+
+namespace framework {
+
+template <class T>
+struct MessageMapEntry {
+    UINT message;                            // 0 closes the table
+    UINT code;                               // notification code of a WM_COMMAND
+    UINT id;                                 // command or control id of a WM_COMMAND
+    void (T::*command)();                    // handler of a WM_COMMAND
+    INT_PTR (T::*handler)(WPARAM, LPARAM);   // handler of any other message; returns the result
+};
+
+// A click on a button, or a command from a menu or accelerator.
+template <class T>
+constexpr MessageMapEntry<T> OnClicked(UINT id, void (T::*command)())
+{
+    return {WM_COMMAND, BN_CLICKED, id, command, nullptr};
+}
+
+template <class T>
+constexpr MessageMapEntry<T> OnMessage(UINT message, INT_PTR (T::*handler)(WPARAM, LPARAM))
+{
+    return {message, 0, 0, nullptr, handler};
+}
+
+template <class T>
+constexpr MessageMapEntry<T> EndOfMessageMap()
+{
+    return {0, 0, 0, nullptr, nullptr};
+}
+
+// Calls the first handler that matches; false when the table has none.
+template <class T>
+bool DispatchMessageMap(T& target, const MessageMapEntry<T>* map, UINT message, WPARAM wParam,
+                        LPARAM lParam, INT_PTR& result)
+{
+    for (const MessageMapEntry<T>* entry = map; entry->message != 0; ++entry) {
+        if (entry->message != message)
+            continue;
+        if (message == WM_COMMAND) {
+            if (entry->id != LOWORD(wParam) || entry->code != HIWORD(wParam))
+                continue;
+            (target.*entry->command)();
+            result = TRUE;
+            return true;
+        }
+        result = (target.*entry->handler)(wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace framework

@@ -1,0 +1,8 @@
+// The program's entry point: hands over to the one application object.
+#include "framework/Application.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    framework::Application* app = framework::Application::Current();
+    return app ? app->Run() : 1;
+}
