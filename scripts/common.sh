@@ -1,0 +1,34 @@
+# Shared by scripts/run, scripts/test and the other scripts: packages, build, architecture.
+# shellcheck shell=bash
+
+ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+PACKAGES=(cmake make python3 mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
+          googletest flock)
+
+# Installs what is missing; quick and silent when everything is there.
+ensure_packages() {
+    local missing=() p
+    for p in "${PACKAGES[@]}" "$@"; do
+        [ "$p" = flock ] && { command -v flock >/dev/null || missing+=(util-linux); continue; }
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    echo "Installing: ${missing[*]}"
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        dpkg --add-architecture i386
+    fi
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq
+    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+# The program ships as a 32-bit executable. Where this machine's kernel cannot run
+# 32-bit code (and so no 32-bit Wine), the same sources are tested as a 64-bit build.
+test_preset() {
+    if /lib/ld-linux.so.2 --help >/dev/null 2>&1; then echo win32; else echo win64; fi
+}
+
+build_preset() {
+    cmake --preset "$1" >/dev/null
+    cmake --build --preset "$1"
+}
