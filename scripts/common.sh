@@ -3,13 +3,12 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(cmake make python3 mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
-          googletest flock)
+          googletest)
 
 # Installs what is missing; quick and silent when everything is there.
 ensure_packages() {
     local missing=() p
     for p in "${PACKAGES[@]}" "$@"; do
-        [ "$p" = flock ] && { command -v flock >/dev/null || missing+=(util-linux); continue; }
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
