@@ -86,3 +86,12 @@ void DeleteKeyTree(HKEY root, const char* key)
     RegDeleteTreeA(root, key);
     RegDeleteKeyA(root, key);
 }
+
+bool KeyExists(HKEY root, const char* key)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(root, key, 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
+}

@@ -39,3 +39,4 @@ RegValue DwordValue(DWORD value);
 void PutValue(HKEY root, const char* key, const char* name, const RegValue& value);
 std::optional<RegValue> GetValue(HKEY root, const char* key, const char* name);
 void DeleteKeyTree(HKEY root, const char* key);
+bool KeyExists(HKEY root, const char* key);

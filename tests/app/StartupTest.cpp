@@ -1,0 +1,86 @@
+// The real program, started as a user would, against the registry of this test
+// group's own Wine prefix.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/support/Program.h"
+#include "tests/support/ScratchRegistry.h"
+#include "tools/install_driver/DriverInstall.h"
+
+namespace {
+
+const char kMessage[] =
+    "Das Dienstprogramm \"Drivona - Erweiterte Einstellungen\" kann nur mit Drivona 9.76 oder h\xF6her "
+    "eingesetzt werden. Aktualisieren Sie Drivona, bevor Sie das Dienstprogramm starten.";
+
+class StartupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaro");
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
+    }
+    void TearDown() override
+    {
+        driver_install::Uninstall();
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
+    }
+
+    static bool DrivonaKeysWritten()
+    {
+        return KeyExists(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical") ||
+               KeyExists(HKEY_CURRENT_USER, "Software\\Tessaro");
+    }
+};
+
+TEST_F(StartupTest, TooOldOrMissingDriverShowsTheMessageAndEnds)
+{
+    const char* const versions[] = {"9.75", "", "9", nullptr};
+    for (const char* version : versions) {
+        SCOPED_TRACE(version ? version : "no driver");
+        if (version) {
+            driver_install::Options options;
+            options.productId = version;
+            ASSERT_TRUE(driver_install::Install(options));
+        } else {
+            driver_install::Uninstall();
+        }
+        Program program(ProgramPath("AdvancedSettings.exe"));
+        const HWND box = WaitForWindow(program.ProcessId(), "AdvancedSettings");
+        ASSERT_TRUE(box) << "no message box";
+        std::vector<HWND> buttons = ChildrenOfClass(box, "Button");
+        ASSERT_EQ(1u, buttons.size());
+        EXPECT_EQ("OK", WindowText(buttons[0]));
+        bool textFound = false;
+        for (HWND label : ChildrenOfClass(box, "Static"))
+            textFound = textFound || WindowText(label) == kMessage;
+        EXPECT_TRUE(textFound) << "the message text is not shown";
+        EXPECT_FALSE(program.HasEnded(200)) << "ended before the message was answered";
+        SendMessageA(buttons[0], BM_CLICK, 0, 0);
+        EXPECT_TRUE(program.HasEnded(10000));
+        EXPECT_EQ(0u, program.ExitCode());
+        EXPECT_FALSE(DrivonaKeysWritten());
+    }
+}
+
+TEST_F(StartupTest, SupportedDriverOpensTheDialogAndEndsWithIt)
+{
+    driver_install::Options options;
+    options.productId = "9.76";
+    ASSERT_TRUE(driver_install::Install(options));
+    Program program(ProgramPath("AdvancedSettings.exe"));
+    const HWND dialog = WaitForWindow(program.ProcessId(), "Drivona - Erweiterte Einstellungen");
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);
+    // The help command finds no help file and changes nothing.
+    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(57670, 0), 0);
+    EXPECT_TRUE(IsWindow(dialog));
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(program.HasEnded(10000));
+    EXPECT_FALSE(DrivonaKeysWritten());
+}
+
+}  // namespace
