@@ -1,14 +1,80 @@
-// Apply and OK: the settings are written while the driver's helper is stopped.
+// Apply and OK: the settings are written while the driver's helper program is
+// stopped, and the helper is started again afterwards so that it reads them afresh.
+#include <windows.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "app/DriverSetup.h"
+#include "framework/WaitCursor.h"
+#include "process/ProcessList.h"
+#include "registry/RegistryKey.h"
 #include "settings/AdvancedSettingsDialog.h"
 
-// Completed together with the process list.
+namespace {
+
+const char kHelperFileName[] = "dv_host.exe";
+const char kHelperBelowInstallDirectory[] = "\\System\\dv_host.exe";
+const char kQuitParameters[] = " /q";
+// All the time the old instance gets to quit before the new one starts.
+const DWORD kRestartDelayMs = 4000;
+
+// The helper below the driver's install directory, read afresh on every start.
+// Empty when the driver names no directory: "\System\dv_host.exe" alone would start
+// whatever program sits at that path on the current drive.
+std::string HelperPath()
+{
+    RegistryKey setup(HKEY_LOCAL_MACHINE, driver_setup::kKey, true);
+    std::string directory;
+    setup.ReadString(driver_setup::kDirectory, directory);
+    if (directory.empty())
+        return std::string();
+    return directory + kHelperBelowInstallDirectory;
+}
+
+void StartHelper(const char* parameters)
+{
+    const std::string path = HelperPath();
+    if (!path.empty())
+        ShellExecuteA(nullptr, nullptr, path.c_str(), parameters, nullptr, SW_SHOW);
+}
+
+}  // namespace
+
 void AdvancedSettingsDialog::OnApply()
 {
+    framework::WaitCursor wait;
+    if (IsHelperRunning())
+        QuitHelper();
     StoreSettings();
+    Sleep(kRestartDelayMs);
+    LaunchHelper();
 }
 
 void AdvancedSettingsDialog::OnOkClicked()
 {
     OnApply();
     OnOK();
+}
+
+bool AdvancedSettingsDialog::IsHelperRunning()
+{
+    ProcessList processes;
+    processes.Refresh();
+    bool running = false;
+    for (DWORD i = 0; i < processes.Count(); ++i) {
+        if (lstrcmpiA(kHelperFileName, processes.At(i)->BaseName()) == 0)
+            running = true;
+    }
+    return running;
+}
+
+void AdvancedSettingsDialog::QuitHelper()
+{
+    StartHelper(kQuitParameters);
+}
+
+void AdvancedSettingsDialog::LaunchHelper()
+{
+    StartHelper(nullptr);
 }

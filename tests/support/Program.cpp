@@ -46,12 +46,12 @@ std::string ProgramPath(const char* fileName)
     return result + fileName;
 }
 
-Program::Program(const std::string& path, const std::string& arguments)
+Program::Program(const std::string& path, const std::string& arguments, const char* workingDirectory)
 {
     std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingDirectory, &startup,
                         &m_process))
         m_process = {};
 }

@@ -12,7 +12,8 @@ std::string ProgramPath(const char* fileName);
 // A started process; ended with TerminateProcess when the test lets go of it.
 class Program {
 public:
-    explicit Program(const std::string& path, const std::string& arguments = "");
+    explicit Program(const std::string& path, const std::string& arguments = "",
+                     const char* workingDirectory = nullptr);
     ~Program();
 
     Program(const Program&) = delete;

@@ -1,0 +1,426 @@
+// Apply, OK and Cancel of the real program, with the helper stand-in installed where
+// the driver's setup key says, in this test group's own Wine prefix.
+#include <windows.h>
+#include <shellapi.h>
+#include <tlhelp32.h>
+
+#include <gtest/gtest.h>
+
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "resources/resource.h"
+#include "tests/e2e/HelperLog.h"
+#include "tests/support/Program.h"
+#include "tests/support/ScratchRegistry.h"
+#include "tools/install_driver/DriverInstall.h"
+
+namespace {
+
+const char kInstallDirectory[] = "C:\\DrivonaE2E";
+const char kHelper[] = "C:\\DrivonaE2E\\System\\dv_host.exe";
+const char kHelperLog[] = "C:\\DrivonaE2E\\System\\dv_host.log";
+const char kMachineTechnical[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical";
+const char kUserTechnical[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Technical";
+const char kGaming[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
+const char kMouse[] = "Control Panel\\Mouse";
+const char kCaption[] = "Drivona - Erweiterte Einstellungen";
+const unsigned long long kRestartDelayMs = 4000;
+
+const char* const kHelperNames[] = {"dv_host.exe", "DV_HOST.EXE", "Dv_Host.exe", "dv_host.exe.old",
+                                    "my_dv_host.exe", "AdvancedSettings.exe"};
+
+void EndProcessesNamed(const char* const* names, size_t count)
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        for (size_t i = 0; i < count; ++i) {
+            if (lstrcmpA(entry.szExeFile, names[i]) != 0)
+                continue;
+            const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+            if (process) {
+                TerminateProcess(process, 1);
+                WaitForSingleObject(process, 5000);
+                CloseHandle(process);
+            }
+        }
+    }
+    CloseHandle(snapshot);
+}
+
+unsigned long long KeyLastWriteMs(HKEY root, const char* path)
+{
+    HKEY key = nullptr;
+    if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return 0;
+    FILETIME written = {};
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     nullptr, &written);
+    RegCloseKey(key);
+    return ((static_cast<unsigned long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime) / 10000;
+}
+
+// REG_SZ data up to its NUL.
+std::string RegistryText(const std::string& data)
+{
+    return std::string(data.c_str());
+}
+
+std::string TextValue(HKEY root, const char* key, const char* name)
+{
+    const std::optional<RegValue> value = GetValue(root, key, name);
+    if (!value)
+        return "<missing>";
+    if (value->type == REG_DWORD)
+        return std::to_string(*reinterpret_cast<const DWORD*>(value->data.data()));
+    return RegistryText(value->data);
+}
+
+class ApplyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaro");
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
+        Install("9.80", kInstallDirectory);
+        DeleteFileA(kHelperLog);
+    }
+
+    void TearDown() override
+    {
+        m_program.reset();
+        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        driver_install::Uninstall();
+    }
+
+    static void Install(const char* productId, const std::string& directory)
+    {
+        driver_install::Options options;
+        options.productId = productId;
+        options.directory = directory;
+        options.helper = ProgramPath("dv_host.exe");
+        ASSERT_TRUE(driver_install::Install(options));
+    }
+
+    // Starts a helper and waits until it has recorded its start.
+    static void StartHelper(const std::string& path = kHelper)
+    {
+        const std::string log = path.substr(0, path.find_last_of('\\') + 1) + "dv_host.log";
+        const size_t before = EventsOfKind(ReadHelperLog(log), "start").size();
+        ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
+        for (int i = 0; i < 200 && EventsOfKind(ReadHelperLog(log), "start").size() == before; ++i)
+            Sleep(50);
+        ASSERT_EQ(before + 1, EventsOfKind(ReadHelperLog(log), "start").size()) << path << " did not start";
+    }
+
+    HWND OpenDialog(const char* workingDirectory = nullptr)
+    {
+        m_program = std::make_unique<Program>(ProgramPath("AdvancedSettings.exe"), "", workingDirectory);
+        EXPECT_TRUE(m_program->Started());
+        const HWND dialog = WaitForWindow(m_program->ProcessId(), kCaption);
+        EXPECT_TRUE(dialog) << "the dialog did not open";
+        return dialog;
+    }
+
+    // Clicks a button the way a user does and returns when the dialog answers again.
+    static void Click(HWND dialog, int id)
+    {
+        DWORD_PTR result = 0;
+        ASSERT_TRUE(SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result));
+    }
+
+    // Waits for the start of a helper that began at `after` or later.
+    static std::vector<HelperEvent> StartsAfter(unsigned long long after, const char* log = kHelperLog)
+    {
+        std::vector<HelperEvent> starts;
+        for (int i = 0; i < 100; ++i) {
+            starts.clear();
+            for (const HelperEvent& start : EventsOfKind(ReadHelperLog(log), "start"))
+                if (EventTime(start) >= after)
+                    starts.push_back(start);
+            if (!starts.empty())
+                break;
+            Sleep(50);
+        }
+        return starts;
+    }
+
+    std::unique_ptr<Program> m_program;
+};
+
+TEST_F(ApplyTest, ApplyQuitsTheHelperSavesWaitsAndStartsItAgain)
+{
+    StartHelper();
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    Click(dialog, IDC_KEEP_KEYSTROKES);       // 1 -> 0
+    Click(dialog, IDC_TRACKING_SPEED);
+
+    const unsigned long long clicked = SystemMilliseconds();
+    Click(dialog, IDC_APPLY);
+    const unsigned long long answered = SystemMilliseconds();
+    EXPECT_GE(answered - clicked, kRestartDelayMs);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Apply must keep the dialog open";
+
+    const std::vector<HelperEvent> starts = StartsAfter(clicked);
+    ASSERT_EQ(1u, starts.size()) << "the helper was not started again";
+    EXPECT_GE(EventTime(starts[0]), clicked + kRestartDelayMs);
+    const HelperEvent& seen = starts[0];
+    EXPECT_EQ("On", seen.at("UseTSGameScheme"));
+    EXPECT_EQ("Speed", seen.at("OptimizeTracking"));
+    EXPECT_EQ("0", seen.at("GamerMappingKeys"));
+    EXPECT_EQ("1", seen.at("GamerScaling"));
+    EXPECT_EQ("0", seen.at("GamerAcceleration"));
+
+    const std::vector<HelperEvent> log = ReadHelperLog(kHelperLog);
+    const std::vector<HelperEvent> quits = EventsOfKind(log, "quit");
+    ASSERT_EQ(1u, quits.size());
+    EXPECT_EQ("1", quits[0].at("instances"));
+    // The quit request went out before the first write, to the machine key.
+    EXPECT_LE(EventTime(quits[0], "created"), KeyLastWriteMs(HKEY_LOCAL_MACHINE, kMachineTechnical));
+    EXPECT_LT(EventTime(quits[0], "created"), clicked + kRestartDelayMs);
+    EXPECT_EQ(1u, EventsOfKind(log, "exit").size()) << "the old instance did not quit";
+}
+
+TEST_F(ApplyTest, ApplyWithoutRunningHelperStartsOneAndSendsNoQuit)
+{
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    const unsigned long long clicked = SystemMilliseconds();
+    Click(dialog, IDC_APPLY);
+    EXPECT_EQ(1u, StartsAfter(clicked).size());
+    EXPECT_TRUE(EventsOfKind(ReadHelperLog(kHelperLog), "quit").empty());
+    EXPECT_EQ("On", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "UseTSGameScheme"));
+}
+
+TEST_F(ApplyTest, HelperIsFoundByFileNameInAnyLetterCaseOnly)
+{
+    struct Case {
+        const char* fileName;
+        bool counts;
+    } cases[] = {
+        {"DV_HOST.EXE", true},
+        {"Dv_Host.exe", true},
+        {"dv_host.exe.old", false},
+        {"my_dv_host.exe", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.fileName);
+        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        const std::string directory = std::string("C:\\Elsewhere\\") + (c.counts ? "a" : "b");
+        CreateDirectoryA("C:\\Elsewhere", nullptr);
+        CreateDirectoryA(directory.c_str(), nullptr);
+        const std::string copy = directory + "\\" + c.fileName;
+        ASSERT_TRUE(CopyFileA(ProgramPath("dv_host.exe").c_str(), copy.c_str(), FALSE));
+        DeleteFileA(kHelperLog);
+        StartHelper(copy);
+        const HWND dialog = OpenDialog();
+        ASSERT_TRUE(dialog);
+        Click(dialog, IDC_APPLY);
+        const size_t quits = EventsOfKind(ReadHelperLog(kHelperLog), "quit").size();
+        EXPECT_EQ(c.counts ? 1u : 0u, quits);
+        PostMessageA(dialog, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(m_program->HasEnded(10000));
+    }
+}
+
+TEST_F(ApplyTest, TwoRunningHelpersGetOneQuitRequest)
+{
+    StartHelper();
+    StartHelper();
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    Click(dialog, IDC_APPLY);
+    const std::vector<HelperEvent> log = ReadHelperLog(kHelperLog);
+    ASSERT_EQ(1u, EventsOfKind(log, "quit").size());
+    EXPECT_EQ("2", EventsOfKind(log, "quit")[0].at("instances"));
+    EXPECT_EQ(2u, EventsOfKind(log, "exit").size());
+}
+
+TEST_F(ApplyTest, InstallDirectoryWithTrailingBackslashIsUsedAsItStands)
+{
+    Install("9.80", std::string(kInstallDirectory) + "\\");
+    StartHelper();
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    const unsigned long long clicked = SystemMilliseconds();
+    Click(dialog, IDC_APPLY);
+    EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
+    EXPECT_EQ(1u, StartsAfter(clicked).size());
+}
+
+// Without an install directory the helper's path would lead to the root of the
+// current drive; nothing may be started from there.
+TEST_F(ApplyTest, MissingOrEmptyInstallDirectoryStartsNothing)
+{
+    const char planted[] = "C:\\System\\dv_host.exe";
+    const char plantedLog[] = "C:\\System\\dv_host.log";
+    CreateDirectoryA("C:\\System", nullptr);
+    ASSERT_TRUE(CopyFileA(ProgramPath("dv_host.exe").c_str(), planted, FALSE));
+    struct Case {
+        const char* label;
+        bool hasValue;
+    } cases[] = {{"missing", false}, {"empty", true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        DeleteFileA(plantedLog);
+        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
+        Install("9.80", "");
+        if (c.hasValue)
+            PutValue(HKEY_LOCAL_MACHINE, driver_install::kSetupKey, "Drivona Directory", SzValue(""));
+        StartHelper(planted);  // also a running helper: no quit request may be sent either
+        DeleteFileA(plantedLog);
+        const HWND dialog = OpenDialog("C:\\");
+        ASSERT_TRUE(dialog);
+        Click(dialog, IDC_KEEP_ORIENTATION);
+        Click(dialog, IDC_APPLY);
+        Sleep(1000);
+        EXPECT_TRUE(ReadHelperLog(plantedLog).empty()) << "a program at the drive root was started";
+        EXPECT_EQ("0", TextValue(HKEY_CURRENT_USER, kGaming, "GamerOrientation")) << "settings not saved";
+        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+    }
+    DeleteFileA(planted);
+}
+
+TEST_F(ApplyTest, OkAppliesThenCloses)
+{
+    StartHelper();
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    Click(dialog, IDC_GAME_DETECTION);  // on -> off
+    const unsigned long long clicked = SystemMilliseconds();
+    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(m_program->HasEnded(20000));
+    EXPECT_GE(SystemMilliseconds() - clicked, kRestartDelayMs);
+    const std::vector<HelperEvent> starts = StartsAfter(clicked);
+    ASSERT_EQ(1u, starts.size());
+    EXPECT_EQ("Off", starts[0].at("UseTSGameScheme"));
+    EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
+}
+
+TEST_F(ApplyTest, EnterDoesWhatOkDoes)
+{
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof(gui);
+    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
+    ASSERT_TRUE(gui.hwndFocus);
+    const unsigned long long pressed = SystemMilliseconds();
+    PostMessageA(gui.hwndFocus, WM_KEYDOWN, VK_RETURN, 0);
+    PostMessageA(gui.hwndFocus, WM_KEYUP, VK_RETURN, 0);
+    ASSERT_TRUE(m_program->HasEnded(20000));
+    EXPECT_GE(SystemMilliseconds() - pressed, kRestartDelayMs);
+    EXPECT_EQ(1u, StartsAfter(pressed).size());
+    EXPECT_EQ("On", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "UseTSGameScheme"));
+}
+
+TEST_F(ApplyTest, EscapeAndCancelWriteNothingAndLeaveTheHelperAlone)
+{
+    StartHelper();
+    for (const char* way : {"Escape", "Cancel"}) {
+        SCOPED_TRACE(way);
+        const HWND dialog = OpenDialog();
+        ASSERT_TRUE(dialog);
+        Click(dialog, IDC_GAME_DETECTION);
+        if (std::string(way) == "Escape") {
+            GUITHREADINFO gui = {};
+            gui.cbSize = sizeof(gui);
+            ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
+            PostMessageA(gui.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 0);
+        } else {
+            PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+        }
+        ASSERT_TRUE(m_program->HasEnded(3000));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineTechnical));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Tessaro"));
+    }
+    const std::vector<HelperEvent> log = ReadHelperLog(kHelperLog);
+    EXPECT_TRUE(EventsOfKind(log, "quit").empty());
+    EXPECT_EQ(1u, EventsOfKind(log, "start").size());
+}
+
+TEST_F(ApplyTest, CancelAfterApplyKeepsTheAppliedValues)
+{
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    Click(dialog, IDC_KEEP_SPEED);
+    Click(dialog, IDC_APPLY);
+    Click(dialog, IDC_KEEP_SPEED);  // changed back, but cancelled
+    PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    ASSERT_TRUE(m_program->HasEnded(3000));
+    EXPECT_EQ("0", TextValue(HKEY_CURRENT_USER, kGaming, "GamerScaling"));
+}
+
+void SetSystemMouse(int threshold1, int threshold2, int acceleration)
+{
+    int record[3] = {threshold1, threshold2, acceleration};
+    ASSERT_TRUE(SystemParametersInfoA(SPI_SETMOUSE, 0, record, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE));
+}
+
+// Another process's changes reach the registry; this process may hold older values.
+std::string SystemMouseRecord()
+{
+    return TextValue(HKEY_CURRENT_USER, kMouse, "MouseThreshold1") + "," +
+           TextValue(HKEY_CURRENT_USER, kMouse, "MouseThreshold2") + "," +
+           TextValue(HKEY_CURRENT_USER, kMouse, "MouseSpeed");
+}
+
+TEST_F(ApplyTest, SwitchingTheMethodHandsThePointerParametersOver)
+{
+    SetSystemMouse(6, 10, 1);
+    PutValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod", SzValue("Windows"));
+    HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    ASSERT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_METHOD_WINDOWS));
+
+    Click(dialog, IDC_METHOD_DRIVER);
+    Click(dialog, IDC_APPLY);
+    EXPECT_EQ("Driver", TextValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod"));
+    EXPECT_EQ("6,10,1", TextValue(HKEY_CURRENT_USER, kUserTechnical, "WindowsAccel"));
+    EXPECT_EQ("off", TextValue(HKEY_CURRENT_USER, kUserTechnical, "ClearMSAccSet"));
+    EXPECT_EQ("On", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "ResetWinModif"));
+    EXPECT_EQ("0,0,0", SystemMouseRecord());
+
+    Click(dialog, IDC_METHOD_WINDOWS);
+    Click(dialog, IDC_APPLY);
+    EXPECT_EQ("Windows", TextValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod"));
+    EXPECT_EQ("Off", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "ResetWinModif"));
+    EXPECT_EQ("6,10,1", SystemMouseRecord());
+}
+
+TEST_F(ApplyTest, OlderDriverNeverTouchesTheHandOverValues)
+{
+    Install("9.79", kInstallDirectory);
+    SetSystemMouse(6, 10, 1);
+    PutValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod", SzValue("Windows"));
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_METHOD_DRIVER)));
+    Click(dialog, IDC_RESTORE_DEFAULTS);  // selects the driver method in the dialog
+    Click(dialog, IDC_APPLY);
+    EXPECT_EQ("Windows", TextValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod"));
+    for (const char* name : {"WindowsSpeed", "WindowsAccel", "ClearMSAccSet"})
+        EXPECT_EQ("<missing>", TextValue(HKEY_CURRENT_USER, kUserTechnical, name)) << name;
+    EXPECT_EQ("<missing>", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "ResetWinModif"));
+    EXPECT_EQ("6,10,1", SystemMouseRecord());
+}
+
+TEST_F(ApplyTest, ToolhelpFindsTheHelperWhenPsapiIsMissing)
+{
+    StartHelper();
+    SetEnvironmentVariableA("WINEDLLOVERRIDES", "psapi=d");
+    const HWND dialog = OpenDialog();
+    SetEnvironmentVariableA("WINEDLLOVERRIDES", nullptr);
+    ASSERT_TRUE(dialog);
+    const unsigned long long clicked = SystemMilliseconds();
+    Click(dialog, IDC_APPLY);
+    EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
+    EXPECT_EQ(1u, StartsAfter(clicked).size());
+}
+
+}  // namespace
