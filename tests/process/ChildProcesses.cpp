@@ -1,0 +1,96 @@
+#include "tests/process/ChildProcesses.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const DWORD kStartTimeoutMs = 20000;
+
+std::string UniqueName(const char* prefix)
+{
+    static LONG counter = 0;
+    return std::string(prefix) + std::to_string(GetCurrentProcessId()) + "_" +
+           std::to_string(InterlockedIncrement(&counter)) + "_" + std::to_string(GetTickCount());
+}
+
+}  // namespace
+
+std::string TestProgramDirectory()
+{
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string directory(path, length);
+    return directory.substr(0, directory.find_last_of('\\'));
+}
+
+ChildProcess::~ChildProcess()
+{
+    Kill();
+    CloseHandle(m_info.hThread);
+    CloseHandle(m_info.hProcess);
+}
+
+void ChildProcess::Kill()
+{
+    if (m_killed)
+        return;
+    m_killed = true;
+    TerminateProcess(m_info.hProcess, 1);
+    WaitForSingleObject(m_info.hProcess, 10000);
+}
+
+ScratchDirectory::ScratchDirectory()
+{
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    m_path = std::string(temp) + UniqueName("proc");
+    CreateDirectoryA(m_path.c_str(), nullptr);
+}
+
+ScratchDirectory::~ScratchDirectory()
+{
+    for (auto it = m_created.rbegin(); it != m_created.rend(); ++it) {
+        if (!DeleteFileA(it->c_str()))
+            RemoveDirectoryA(it->c_str());
+    }
+    RemoveDirectoryA(m_path.c_str());
+}
+
+std::unique_ptr<ChildProcess> ScratchDirectory::Start(const std::string& relativePath)
+{
+    const std::string target = m_path + "\\" + relativePath;
+    for (std::size_t slash = relativePath.find('\\'); slash != std::string::npos;
+         slash = relativePath.find('\\', slash + 1)) {
+        const std::string folder = m_path + "\\" + relativePath.substr(0, slash);
+        if (CreateDirectoryA(folder.c_str(), nullptr))
+            m_created.push_back(folder);
+    }
+    const std::string child = TestProgramDirectory() + "\\process_child.exe";
+    if (!CopyFileA(child.c_str(), target.c_str(), TRUE)) {
+        ADD_FAILURE() << "cannot copy " << child << " to " << target;
+        return nullptr;
+    }
+    m_created.push_back(target);
+
+    const std::string eventName = UniqueName("dv_child_ready_");
+    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
+    std::string commandLine = "\"" + target + "\" " + eventName;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    if (!CreateProcessA(target.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+        CloseHandle(ready);
+        ADD_FAILURE() << "cannot start " << target;
+        return nullptr;
+    }
+    auto process = std::make_unique<ChildProcess>(info);
+    HANDLE waits[] = {ready, info.hProcess};
+    const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, kStartTimeoutMs);
+    CloseHandle(ready);
+    if (woken != WAIT_OBJECT_0) {
+        ADD_FAILURE() << target << " did not get ready";
+        return nullptr;
+    }
+    return process;
+}
