@@ -14,8 +14,6 @@ class DataExchange {
 public:
     DataExchange(HWND dialog, ExchangeDirection direction);
 
-    ExchangeDirection Direction() const { return m_direction; }
-
     // Push: a value outside 0..2 becomes 0 in the record first. Pull: the check state.
     void CheckBox(int id, int& value);
     // The group runs from `firstId` up to the next control that starts a group; only

@@ -81,7 +81,8 @@ INT_PTR DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     INT_PTR result = FALSE;
     if (RouteMessage(message, wParam, lParam, result))
         return result;
-    if (message != WM_COMMAND)
+    // Only clicks and menu commands; other notifications of OK or Cancel are no commands.
+    if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
         return FALSE;
     switch (LOWORD(wParam)) {
     case IDOK:
@@ -92,7 +93,7 @@ INT_PTR DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return TRUE;
     default:
         Application* app = Application::Current();
-        return app && HIWORD(wParam) == 0 && app->RouteCommand(LOWORD(wParam));
+        return app && app->RouteCommand(LOWORD(wParam));
     }
 }
 

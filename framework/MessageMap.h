@@ -15,7 +15,7 @@ struct MessageMapEntry {
     INT_PTR (T::*handler)(WPARAM, LPARAM);   // handler of any other message; returns the result
 };
 
-// A click on a button, or a command from a menu or accelerator.
+// A click on a button, or a menu command (both arrive with the code BN_CLICKED, 0).
 template <class T>
 constexpr MessageMapEntry<T> OnClicked(UINT id, void (T::*command)())
 {
