@@ -1,0 +1,273 @@
+// Measures the program from outside, the way scripts/bench needs it. Every measured
+// value is one line "KIND LABEL MILLISECONDS"; a warm-up comes first and is not printed.
+//
+//   bench_driver startup RUNS EXE...   process start to its dialog visible and answering;
+//                                      the programs take turns, RUNS starts each
+//   bench_driver apply RUNS EXE        Apply clicked to the dialog answering again
+//   bench_driver scan RUNS SLEEPER     looking for the helper among the running processes
+//                                      through ProcessList and through one bare Toolhelp
+//                                      walk, with 0, 50 and 200 extra processes (SLEEPER)
+#include <windows.h>
+
+#include <tlhelp32.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "process/ProcessList.h"
+#include "resources/resource.h"
+
+namespace {
+
+const char kCaption[] = "Drivona - Erweiterte Einstellungen";
+const char kHelperFileName[] = "dv_host.exe";
+const char kSleepersReady[] = "DrivonaBenchSleepersReady";
+const DWORD kWindowTimeoutMs = 20000;
+const DWORD kAnswerTimeoutMs = 30000;
+const int kExtraProcessCounts[] = {0, 50, 200};
+
+double Now()
+{
+    static LARGE_INTEGER frequency = {};
+    if (!frequency.QuadPart)
+        QueryPerformanceFrequency(&frequency);
+    LARGE_INTEGER counter;
+    QueryPerformanceCounter(&counter);
+    return static_cast<double>(counter.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
+}
+
+void Report(const char* kind, const std::string& label, double ms)
+{
+    std::printf("%s %s %.2f\n", kind, label.c_str(), ms);
+    std::fflush(stdout);
+}
+
+[[noreturn]] void Fail(const char* what, const std::string& detail)
+{
+    std::fprintf(stderr, "bench_driver: %s: %s\n", what, detail.c_str());
+    std::exit(1);
+}
+
+std::string BaseName(const std::string& path)
+{
+    const size_t slash = path.find_last_of("\\/");
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A started program, ended when this goes out of scope.
+class StartedProgram {
+public:
+    explicit StartedProgram(const std::string& path)
+    {
+        std::string commandLine = "\"" + path + "\"";
+        STARTUPINFOA startup = {};
+        startup.cb = sizeof(startup);
+        if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                            &m_process))
+            Fail("cannot start", path);
+    }
+
+    ~StartedProgram()
+    {
+        if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0) {
+            TerminateProcess(m_process.hProcess, 1);
+            WaitForSingleObject(m_process.hProcess, 5000);
+        }
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+
+    StartedProgram(const StartedProgram&) = delete;
+    StartedProgram& operator=(const StartedProgram&) = delete;
+
+    DWORD ProcessId() const { return m_process.dwProcessId; }
+    bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+
+private:
+    PROCESS_INFORMATION m_process = {};
+};
+
+struct WindowSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK MatchDialog(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char title[128] = {};
+    if (owner == search->processId && IsWindowVisible(window) && GetWindowTextA(window, title, sizeof(title)) &&
+        std::strcmp(title, kCaption) == 0) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+bool Answers(HWND window)
+{
+    DWORD_PTR result = 0;
+    return SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) != 0;
+}
+
+// Polls for the program's visible dialog and returns it once it answers.
+HWND WaitForDialog(const StartedProgram& program, const std::string& name)
+{
+    const double start = Now();
+    while (Now() - start < kWindowTimeoutMs) {
+        WindowSearch search = {program.ProcessId(), nullptr};
+        EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
+        if (search.found && Answers(search.found))
+            return search.found;
+        if (program.Ended(0))
+            Fail("ended before its dialog opened", name);
+        Sleep(1);
+    }
+    Fail("no dialog", name);
+}
+
+void CloseDialog(HWND dialog, const StartedProgram& program)
+{
+    PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    program.Ended(10000);
+}
+
+double StartUntilAnswering(const std::string& path)
+{
+    const double start = Now();
+    StartedProgram program(path);
+    const HWND dialog = WaitForDialog(program, path);
+    const double elapsed = Now() - start;
+    CloseDialog(dialog, program);
+    return elapsed;
+}
+
+int Startup(int runs, const std::vector<std::string>& programs)
+{
+    for (const std::string& path : programs)
+        StartUntilAnswering(path);
+    for (int run = 0; run < runs; ++run)
+        for (const std::string& path : programs)
+            Report("startup", BaseName(path), StartUntilAnswering(path));
+    return 0;
+}
+
+int Apply(int runs, const std::string& path)
+{
+    StartedProgram program(path);
+    const HWND dialog = WaitForDialog(program, path);
+    const HWND apply = GetDlgItem(dialog, IDC_APPLY);
+    if (!apply)
+        Fail("no Apply button", path);
+    for (int run = 0; run <= runs; ++run) {
+        const double start = Now();
+        DWORD_PTR result = 0;
+        // Returns once the click has been handled: the dialog's thread runs Apply inside it.
+        if (!SendMessageTimeoutA(apply, BM_CLICK, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) || !Answers(dialog))
+            Fail("Apply did not return", path);
+        const double elapsed = Now() - start;
+        if (run > 0)
+            Report("apply", BaseName(path), elapsed);
+        Sleep(300);  // lets the restarted helper settle before the next click
+    }
+    CloseDialog(dialog, program);
+    return 0;
+}
+
+// What the program does on Apply to find its helper.
+bool HelperFoundByProcessList()
+{
+    ProcessList processes;
+    processes.Refresh();
+    bool running = false;
+    for (DWORD i = 0; i < processes.Count(); ++i) {
+        if (lstrcmpiA(kHelperFileName, processes.At(i)->BaseName()) == 0)
+            running = true;
+    }
+    return running;
+}
+
+// The least that finding a process by file name takes: one process snapshot.
+bool HelperFoundByToolhelp()
+{
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE)
+        return false;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof(entry);
+    bool running = false;
+    for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(kHelperFileName, entry.szExeFile) == 0)
+            running = true;
+    }
+    CloseHandle(snapshot);
+    return running;
+}
+
+template <class Scan>
+double Time(Scan scan, bool& found)
+{
+    const double start = Now();
+    found = scan();
+    return Now() - start;
+}
+
+int Scan(int runs, const std::string& sleeper)
+{
+    const char* backEnd = IsPsapiAvailable() ? "psapi" : "toolhelp";
+    const HANDLE ready = CreateSemaphoreA(nullptr, 0, 1000, kSleepersReady);
+    std::vector<std::unique_ptr<StartedProgram>> extra;
+    for (const int count : kExtraProcessCounts) {
+        while (static_cast<int>(extra.size()) < count) {
+            extra.push_back(std::make_unique<StartedProgram>(sleeper));
+            if (WaitForSingleObject(ready, 30000) != WAIT_OBJECT_0)
+                Fail("a sleeper did not start", sleeper);
+        }
+        Sleep(500);
+        const std::string label = std::string(backEnd) + "/" + std::to_string(count);
+        for (int run = 0; run <= runs; ++run) {
+            bool byList = false, byToolhelp = false;
+            const double list = Time(HelperFoundByProcessList, byList);
+            const double walk = Time(HelperFoundByToolhelp, byToolhelp);
+            if (byList != byToolhelp)
+                Fail("the two scans disagree about the helper", label);
+            if (run > 0) {
+                Report("scan-list", label, list);
+                Report("scan-walk", label, walk);
+            }
+        }
+    }
+    CloseHandle(ready);
+    return 0;
+}
+
+int Usage()
+{
+    std::fprintf(stderr, "usage: bench_driver startup RUNS EXE... | apply RUNS EXE | scan RUNS SLEEPER\n");
+    return 2;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc < 4)
+        return Usage();
+    const std::string command = argv[1];
+    const int runs = std::atoi(argv[2]);
+    if (runs < 1)
+        return Usage();
+    if (command == "startup")
+        return Startup(runs, std::vector<std::string>(argv + 3, argv + argc));
+    if (command == "apply" && argc == 4)
+        return Apply(runs, argv[3]);
+    if (command == "scan" && argc == 4)
+        return Scan(runs, argv[3]);
+    return Usage();
+}
