@@ -18,6 +18,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/HelperSearch.h"
 #include "process/ProcessList.h"
 #include "resources/resource.h"
 
@@ -183,14 +184,7 @@ int Apply(int runs, const std::string& path)
 // What the program does on Apply to find its helper.
 bool HelperFoundByProcessList()
 {
-    ProcessList processes;
-    processes.Refresh();
-    bool running = false;
-    for (DWORD i = 0; i < processes.Count(); ++i) {
-        if (lstrcmpiA(kHelperFileName, processes.At(i)->BaseName()) == 0)
-            running = true;
-    }
-    return running;
+    return IsProgramRunning(kHelperFileName);
 }
 
 // The least that finding a process by file name takes: one process snapshot.

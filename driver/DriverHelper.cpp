@@ -7,7 +7,7 @@
 
 #include "app/DriverSetup.h"
 #include "framework/WaitCursor.h"
-#include "process/ProcessList.h"
+#include "driver/HelperSearch.h"
 #include "registry/RegistryKey.h"
 #include "settings/AdvancedSettingsDialog.h"
 
@@ -59,14 +59,7 @@ void AdvancedSettingsDialog::OnOkClicked()
 
 bool AdvancedSettingsDialog::IsHelperRunning()
 {
-    ProcessList processes;
-    processes.Refresh();
-    bool running = false;
-    for (DWORD i = 0; i < processes.Count(); ++i) {
-        if (lstrcmpiA(kHelperFileName, processes.At(i)->BaseName()) == 0)
-            running = true;
-    }
-    return running;
+    return IsProgramRunning(kHelperFileName);
 }
 
 void AdvancedSettingsDialog::QuitHelper()
