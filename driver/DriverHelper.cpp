@@ -6,30 +6,26 @@
 #include <string>
 
 #include "app/DriverSetup.h"
-#include "framework/WaitCursor.h"
+#include "driver/HelperPath.h"
 #include "driver/HelperSearch.h"
+#include "framework/WaitCursor.h"
 #include "registry/RegistryKey.h"
 #include "settings/AdvancedSettingsDialog.h"
 
 namespace {
 
-const char kHelperFileName[] = "dv_host.exe";
-const char kHelperBelowInstallDirectory[] = "\\System\\dv_host.exe";
 const char kQuitParameters[] = " /q";
 // All the time the old instance gets to quit before the new one starts.
 const DWORD kRestartDelayMs = 4000;
 
 // The helper below the driver's install directory, read afresh on every start.
-// Empty when the driver names no directory: "\System\dv_host.exe" alone would start
-// whatever program sits at that path on the current drive.
+// Empty when the driver names no absolute directory: nothing is started then.
 std::string HelperPath()
 {
     RegistryKey setup(HKEY_LOCAL_MACHINE, driver_setup::kKey, true);
     std::string directory;
     setup.ReadString(driver_setup::kDirectory, directory);
-    if (directory.empty())
-        return std::string();
-    return directory + kHelperBelowInstallDirectory;
+    return HelperPathBelow(directory);
 }
 
 void StartHelper(const char* parameters)

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "driver/HelperPath.h"
 #include "resources/resource.h"
 #include "tests/e2e/HelperLog.h"
 #include "tests/support/Program.h"
@@ -253,37 +254,67 @@ TEST_F(ApplyTest, InstallDirectoryWithTrailingBackslashIsUsedAsItStands)
     EXPECT_EQ(1u, StartsAfter(clicked).size());
 }
 
-// Without an install directory the helper's path would lead to the root of the
-// current drive; nothing may be started from there.
-TEST_F(ApplyTest, MissingOrEmptyInstallDirectoryStartsNothing)
+// Without an absolute install directory the helper's path would be resolved against
+// the current directory or drive: nothing may be started from there.
+TEST_F(ApplyTest, InstallDirectoryThatIsNotAbsoluteStartsNothing)
 {
-    const char planted[] = "C:\\System\\dv_host.exe";
-    const char plantedLog[] = "C:\\System\\dv_host.log";
-    CreateDirectoryA("C:\\System", nullptr);
-    ASSERT_TRUE(CopyFileA(ProgramPath("dv_host.exe").c_str(), planted, FALSE));
     struct Case {
-        const char* label;
-        bool hasValue;
-    } cases[] = {{"missing", false}, {"empty", true}};
+        const char* directory;  // null: no "Drivona Directory" value
+        const char* plantedIn;  // where the path leads from C:\, the current directory
+    } cases[] = {{nullptr, "C:\\System"}, {"", "C:\\System"}, {"Drivona", "C:\\Drivona\\System"}};
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.label);
-        DeleteFileA(plantedLog);
+        SCOPED_TRACE(c.directory ? c.directory : "no value");
+        const std::string planted = std::string(c.plantedIn) + "\\dv_host.exe";
+        const std::string plantedLog = std::string(c.plantedIn) + "\\dv_host.log";
+        CreateDirectoryA("C:\\Drivona", nullptr);
+        CreateDirectoryA(c.plantedIn, nullptr);
+        ASSERT_TRUE(CopyFileA(ProgramPath("dv_host.exe").c_str(), planted.c_str(), FALSE));
         DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
         Install("9.80", "");
-        if (c.hasValue)
-            PutValue(HKEY_LOCAL_MACHINE, driver_install::kSetupKey, "Drivona Directory", SzValue(""));
+        if (c.directory)
+            PutValue(HKEY_LOCAL_MACHINE, driver_install::kSetupKey, "Drivona Directory", SzValue(c.directory));
         StartHelper(planted);  // also a running helper: no quit request may be sent either
-        DeleteFileA(plantedLog);
+        DeleteFileA(plantedLog.c_str());
         const HWND dialog = OpenDialog("C:\\");
         ASSERT_TRUE(dialog);
         Click(dialog, IDC_KEEP_ORIENTATION);
         Click(dialog, IDC_APPLY);
         Sleep(1000);
-        EXPECT_TRUE(ReadHelperLog(plantedLog).empty()) << "a program at the drive root was started";
+        EXPECT_TRUE(ReadHelperLog(plantedLog).empty()) << "a program below the current directory was started";
         EXPECT_EQ("0", TextValue(HKEY_CURRENT_USER, kGaming, "GamerOrientation")) << "settings not saved";
+        EXPECT_TRUE(WaitUntilResponsive(dialog, 1000)) << "the dialog does not answer";
         EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        DeleteFileA(planted.c_str());
     }
-    DeleteFileA(planted);
+}
+
+TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
+{
+    const struct {
+        const char* directory;
+        const char* path;  // "": nothing is started
+    } cases[] = {
+        {"C:\\Programme\\Drivona", "C:\\Programme\\Drivona\\System\\dv_host.exe"},
+        {"d:\\", "d:\\\\System\\dv_host.exe"},
+        {"C:\\Programme\\Drivona\\", "C:\\Programme\\Drivona\\\\System\\dv_host.exe"},
+        {"\\\\server\\share\\Drivona", "\\\\server\\share\\Drivona\\System\\dv_host.exe"},
+        {"\\\\server\\share", "\\\\server\\share\\System\\dv_host.exe"},
+        {"", ""},
+        {"Drivona", ""},
+        {"Programme\\Drivona", ""},
+        {"C:Drivona", ""},
+        {"C:", ""},
+        {"C:/Drivona", ""},
+        {"\\Drivona", ""},
+        {"   ", ""},
+        {" C:\\Drivona", ""},
+        {"1:\\Drivona", ""},
+        {"\\\\server", ""},
+        {"\\\\server\\", ""},
+        {"\\\\\\share", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.path, HelperPathBelow(c.directory)) << '"' << c.directory << '"';
 }
 
 TEST_F(ApplyTest, OkAppliesThenCloses)
