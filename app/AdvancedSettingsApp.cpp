@@ -24,6 +24,6 @@ bool AdvancedSettingsApp::InitInstance()
 
 bool AdvancedSettingsApp::RouteCommand(UINT id)
 {
-    INT_PTR result = 0;
+    LRESULT result = 0;
     return framework::DispatchMessageMap(*this, kMessageMap, WM_COMMAND, MAKEWPARAM(id, 0), 0, result);
 }

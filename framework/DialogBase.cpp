@@ -1,17 +1,37 @@
 #include "framework/DialogBase.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "framework/Application.h"
 
 namespace framework {
 
-DialogBase::DialogBase(UINT templateId, HWND parent)
-    : m_templateId(templateId), m_hParent(parent)
+namespace {
+
+// The messages that a dialog procedure answers with its own return value. Every other
+// answer goes back through DWLP_MSGRESULT, while the procedure returns TRUE.
+const UINT kDirectlyAnswered[] = {
+    WM_CHARTOITEM,     WM_COMPAREITEM,       WM_CTLCOLORBTN,    WM_CTLCOLORDLG,
+    WM_CTLCOLOREDIT,   WM_CTLCOLORLISTBOX,   WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC,
+    WM_INITDIALOG,     WM_QUERYDRAGICON,     WM_VKEYTOITEM,
+};
+
+bool IsDirectlyAnswered(UINT message)
+{
+    return std::find(std::begin(kDirectlyAnswered), std::end(kDirectlyAnswered), message) !=
+           std::end(kDirectlyAnswered);
+}
+
+}  // namespace
+
+DialogBase::DialogBase(UINT templateId) : m_templateId(templateId)
 {
 }
 
 INT_PTR DialogBase::DoModal()
 {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), m_hParent,
+    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), nullptr,
                            &DialogBase::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -66,31 +86,37 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam
     auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(window, DWLP_USER));
     if (!dialog)
         return FALSE;
-    const INT_PTR result = dialog->HandleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    const bool handled = dialog->HandleMessage(message, wParam, lParam, result);
     if (message == WM_NCDESTROY)
         dialog->m_hWnd = nullptr;
-    return result;
+    if (!handled)
+        return FALSE;
+    if (IsDirectlyAnswered(message))
+        return result;
+    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    return TRUE;
 }
 
-INT_PTR DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+bool DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (message == WM_INITDIALOG) {
         CenterInWorkArea();
-        return OnInitDialog();
+        result = OnInitDialog();
+        return true;
     }
-    INT_PTR result = FALSE;
     if (RouteMessage(message, wParam, lParam, result))
-        return result;
+        return true;
     // Only clicks and menu commands; other notifications of OK or Cancel are no commands.
     if (message != WM_COMMAND || HIWORD(wParam) != BN_CLICKED)
-        return FALSE;
+        return false;
     switch (LOWORD(wParam)) {
     case IDOK:
         OnOK();
-        return TRUE;
+        return true;
     case IDCANCEL:  // also Escape and the close box
         OnCancel();
-        return TRUE;
+        return true;
     default:
         Application* app = Application::Current();
         return app && app->RouteCommand(LOWORD(wParam));

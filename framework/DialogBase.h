@@ -10,7 +10,8 @@ namespace framework {
 
 class DialogBase {
 public:
-    explicit DialogBase(UINT templateId, HWND parent = nullptr);
+    // A dialog without a parent window.
+    explicit DialogBase(UINT templateId);
     virtual ~DialogBase() = default;
 
     DialogBase(const DialogBase&) = delete;
@@ -35,16 +36,16 @@ protected:
     virtual void OnCancel();
     void EndDialog(INT_PTR result);
 
-    // The derived class's message map; false when it has no entry for the message.
-    virtual bool RouteMessage(UINT, WPARAM, LPARAM, INT_PTR&) { return false; }
+    // The derived class's message map; false when it does not handle the message.
+    virtual bool RouteMessage(UINT, WPARAM, LPARAM, LRESULT&) { return false; }
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // False when the message is left to the dialog manager; otherwise `result` is the answer.
+    bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     void CenterInWorkArea();
 
     UINT m_templateId;
-    HWND m_hParent;
     HWND m_hWnd = nullptr;
 };
 
@@ -55,7 +56,7 @@ public:
     using DialogBase::DialogBase;
 
 protected:
-    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, INT_PTR& result) override
+    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
         return DispatchMessageMap(static_cast<T&>(*this), T::kMessageMap, message, wParam, lParam, result);
     }

@@ -12,7 +12,9 @@ struct MessageMapEntry {
     UINT code;                               // notification code of a WM_COMMAND
     UINT id;                                 // command or control id of a WM_COMMAND
     void (T::*command)();                    // handler of a WM_COMMAND
-    INT_PTR (T::*handler)(WPARAM, LPARAM);   // handler of any other message; returns the result
+    // Handler of any other message: true when it handled the message, with the answer
+    // in `result`; false leaves the message to the default processing.
+    bool (T::*handler)(WPARAM, LPARAM, LRESULT& result);
 };
 
 // A click on a button, or a menu command (both arrive with the code BN_CLICKED, 0).
@@ -23,7 +25,7 @@ constexpr MessageMapEntry<T> OnClicked(UINT id, void (T::*command)())
 }
 
 template <class T>
-constexpr MessageMapEntry<T> OnMessage(UINT message, INT_PTR (T::*handler)(WPARAM, LPARAM))
+constexpr MessageMapEntry<T> OnMessage(UINT message, bool (T::*handler)(WPARAM, LPARAM, LRESULT&))
 {
     return {message, 0, 0, nullptr, handler};
 }
@@ -34,10 +36,11 @@ constexpr MessageMapEntry<T> EndOfMessageMap()
     return {0, 0, 0, nullptr, nullptr};
 }
 
-// Calls the first handler that matches; false when the table has none.
+// Calls the first handler that matches; false when the table has none or the handler
+// left the message alone. A command's answer is 0.
 template <class T>
 bool DispatchMessageMap(T& target, const MessageMapEntry<T>* map, UINT message, WPARAM wParam,
-                        LPARAM lParam, INT_PTR& result)
+                        LPARAM lParam, LRESULT& result)
 {
     for (const MessageMapEntry<T>* entry = map; entry->message != 0; ++entry) {
         if (entry->message != message)
@@ -46,11 +49,10 @@ bool DispatchMessageMap(T& target, const MessageMapEntry<T>* map, UINT message, 
             if (entry->id != LOWORD(wParam) || entry->code != HIWORD(wParam))
                 continue;
             (target.*entry->command)();
-            result = TRUE;
+            result = 0;
             return true;
         }
-        result = (target.*entry->handler)(wParam, lParam);
-        return true;
+        return (target.*entry->handler)(wParam, lParam, result);
     }
     return false;
 }

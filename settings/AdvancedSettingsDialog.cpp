@@ -47,8 +47,8 @@ const EnableRule kEnableRules[] = {
 
 }  // namespace
 
-AdvancedSettingsDialog::AdvancedSettingsDialog(HWND parent)
-    : Dialog(IDD_ADVANCED_SETTINGS, parent),
+AdvancedSettingsDialog::AdvancedSettingsDialog()
+    : Dialog(IDD_ADVANCED_SETTINGS),
       m_hIcon(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME)))
 {
 }
@@ -96,10 +96,10 @@ void AdvancedSettingsDialog::StoreSettings()
     SaveSettings(m_settings);
 }
 
-INT_PTR AdvancedSettingsDialog::OnPaint(WPARAM, LPARAM)
+bool AdvancedSettingsDialog::OnPaint(WPARAM, LPARAM, LRESULT& result)
 {
     if (!IsIconic(Handle()))
-        return FALSE;  // the default painting
+        return false;  // the default painting
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(Handle(), &paint);
     SendMessageA(Handle(), WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
@@ -109,12 +109,14 @@ INT_PTR AdvancedSettingsDialog::OnPaint(WPARAM, LPARAM)
     const int y = (client.bottom - client.top - GetSystemMetrics(SM_CYICON) + 1) / 2;
     DrawIcon(dc, x, y, m_hIcon);
     EndPaint(Handle(), &paint);
-    return TRUE;
+    result = 0;
+    return true;
 }
 
-INT_PTR AdvancedSettingsDialog::OnQueryDragIcon(WPARAM, LPARAM)
+bool AdvancedSettingsDialog::OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result)
 {
-    return reinterpret_cast<INT_PTR>(m_hIcon);
+    result = reinterpret_cast<LRESULT>(m_hIcon);
+    return true;
 }
 
 void AdvancedSettingsDialog::OnGameDetectionClicked()

@@ -6,7 +6,7 @@
 
 class AdvancedSettingsDialog : public framework::Dialog<AdvancedSettingsDialog> {
 public:
-    explicit AdvancedSettingsDialog(HWND parent = nullptr);
+    AdvancedSettingsDialog();
 
     const AdvancedSettings& Settings() const { return m_settings; }
 
@@ -24,8 +24,8 @@ protected:
 private:
     void ApplyEnableRules();
 
-    INT_PTR OnPaint(WPARAM, LPARAM);
-    INT_PTR OnQueryDragIcon(WPARAM, LPARAM);
+    bool OnPaint(WPARAM, LPARAM, LRESULT& result);
+    bool OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result);
     void OnGameDetectionClicked();
     void OnRestoreDefaults();
     void OnDriverMethodClicked();

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
 #include <vector>
 
 #include "framework/DataExchange.h"
-#include "framework/MessageMap.h"
+#include "framework/DialogBase.h"
 #include "framework/WaitCursor.h"
 #include "tests/dialog/ExchangeTestResource.h"
 
@@ -140,53 +142,95 @@ TEST(WaitCursorTest, NestedWaitsRestoreTheCursorFromBeforeTheFirst)
     EXPECT_EQ(before, GetCursor());
 }
 
-struct Target {
+// A dialog on the framework that counts its handlers' calls. A check runs while the
+// dialog is open; then it ends itself.
+class ProbeDialog : public framework::Dialog<ProbeDialog> {
+public:
+    explicit ProbeDialog(std::function<void(ProbeDialog&)> check)
+        : Dialog(IDD_EXCHANGE_TEST), m_check(std::move(check))
+    {
+    }
+
     int clicks7 = 0;
     int clicks9 = 0;
     int messages = 0;
+
+    static const framework::MessageMapEntry<ProbeDialog> kMessageMap[];
+
+protected:
+    BOOL OnInitDialog() override
+    {
+        m_check(*this);
+        EndDialog(IDOK);
+        return TRUE;
+    }
+
+private:
     void OnClick7() { ++clicks7; }
     void OnClick9() { ++clicks9; }
-    INT_PTR OnUserMessage(WPARAM wParam, LPARAM) { ++messages; return 40 + static_cast<INT_PTR>(wParam); }
+    bool OnAppMessage(WPARAM wParam, LPARAM, LRESULT& result)
+    {
+        ++messages;
+        result = 40 + static_cast<LRESULT>(wParam);
+        return true;
+    }
+    bool OnLeftAlone(WPARAM, LPARAM, LRESULT& result)
+    {
+        ++messages;
+        result = 99;
+        return false;
+    }
+    bool OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result)
+    {
+        result = 0x1234;
+        return true;
+    }
 
-    static const framework::MessageMapEntry<Target> kMap[];
+    std::function<void(ProbeDialog&)> m_check;
 };
 
-const framework::MessageMapEntry<Target> Target::kMap[] = {
-    framework::OnClicked(7, &Target::OnClick7),
-    framework::OnMessage(WM_USER, &Target::OnUserMessage),
-    framework::OnClicked(9, &Target::OnClick9),
-    framework::EndOfMessageMap<Target>(),
+const framework::MessageMapEntry<ProbeDialog> ProbeDialog::kMessageMap[] = {
+    framework::OnClicked(7, &ProbeDialog::OnClick7),
+    framework::OnMessage(WM_APP, &ProbeDialog::OnAppMessage),
+    framework::OnClicked(9, &ProbeDialog::OnClick9),
+    framework::OnMessage(WM_APP + 1, &ProbeDialog::OnLeftAlone),
+    framework::OnMessage(WM_QUERYDRAGICON, &ProbeDialog::OnQueryDragIcon),
+    framework::EndOfMessageMap<ProbeDialog>(),
 };
 
-TEST(MessageMapTest, DispatchesClicksByIdAndOtherMessagesByMessage)
+// Clicks go to their command by id, other messages to their handler, and the sender
+// gets each handler's answer: directly for the few messages a dialog procedure answers
+// itself, through DWLP_MSGRESULT for all others.
+TEST(DialogTest, MessageMapDispatchesAndAnswersTheSender)
 {
     struct Case {
         const char* label;
         UINT message;
         WPARAM wParam;
-        bool handled;
-        INT_PTR result;
+        LRESULT answer;
         int clicks7, clicks9, messages;
     } cases[] = {
-        {"click on 7", WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), true, TRUE, 1, 0, 0},
-        {"click on 9, after another message", WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), true, TRUE, 0, 1, 0},
-        {"double click on 7", WM_COMMAND, MAKEWPARAM(7, BN_DOUBLECLICKED), false, -5, 0, 0, 0},
-        {"focus on 7", WM_COMMAND, MAKEWPARAM(7, BN_SETFOCUS), false, -5, 0, 0, 0},
-        {"text change of 9", WM_COMMAND, MAKEWPARAM(9, EN_CHANGE), false, -5, 0, 0, 0},
-        {"click on 8", WM_COMMAND, MAKEWPARAM(8, BN_CLICKED), false, -5, 0, 0, 0},
-        {"mapped message", WM_USER, 2, true, 42, 0, 0, 1},
-        {"other message", WM_USER + 1, 7, false, -5, 0, 0, 0},
+        {"click on 7", WM_COMMAND, MAKEWPARAM(7, BN_CLICKED), 0, 1, 0, 0},
+        {"click on 9, after another message", WM_COMMAND, MAKEWPARAM(9, BN_CLICKED), 0, 0, 1, 0},
+        {"double click on 7", WM_COMMAND, MAKEWPARAM(7, BN_DOUBLECLICKED), 0, 0, 0, 0},
+        {"focus on 7", WM_COMMAND, MAKEWPARAM(7, BN_SETFOCUS), 0, 0, 0, 0},
+        {"text change of 9", WM_COMMAND, MAKEWPARAM(9, EN_CHANGE), 0, 0, 0, 0},
+        {"click on 8", WM_COMMAND, MAKEWPARAM(8, BN_CLICKED), 0, 0, 0, 0},
+        {"ordinary message", WM_APP, 2, 42, 0, 0, 1},
+        {"message the handler leaves alone", WM_APP + 1, 0, 0, 0, 0, 1},
+        {"directly answered message", WM_QUERYDRAGICON, 0, 0x1234, 0, 0, 0},
+        {"message without a handler", WM_APP + 2, 0, 0, 0, 0, 0},
     };
-    for (const Case& c : cases) {
-        Target target;
-        INT_PTR result = -5;
-        EXPECT_EQ(c.handled, framework::DispatchMessageMap(target, Target::kMap, c.message, c.wParam, 0, result))
-            << c.label;
-        EXPECT_EQ(c.result, result) << c.label;
-        EXPECT_EQ(c.clicks7, target.clicks7) << c.label;
-        EXPECT_EQ(c.clicks9, target.clicks9) << c.label;
-        EXPECT_EQ(c.messages, target.messages) << c.label;
-    }
+    ProbeDialog dialog([&cases](ProbeDialog& probe) {
+        for (const Case& c : cases) {
+            probe.clicks7 = probe.clicks9 = probe.messages = 0;
+            EXPECT_EQ(c.answer, SendMessageA(probe.Handle(), c.message, c.wParam, 0)) << c.label;
+            EXPECT_EQ(c.clicks7, probe.clicks7) << c.label;
+            EXPECT_EQ(c.clicks9, probe.clicks9) << c.label;
+            EXPECT_EQ(c.messages, probe.messages) << c.label;
+        }
+    });
+    EXPECT_EQ(IDOK, dialog.DoModal());
 }
 
 }  // namespace
