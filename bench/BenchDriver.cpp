@@ -18,14 +18,15 @@
 #include <string>
 #include <vector>
 
+#include "driver/HelperPath.h"
 #include "driver/HelperSearch.h"
 #include "process/ProcessList.h"
 #include "resources/resource.h"
+#include "tests/support/Program.h"
 
 namespace {
 
 const char kCaption[] = "Drivona - Erweiterte Einstellungen";
-const char kHelperFileName[] = "dv_host.exe";
 const char kSleepersReady[] = "DrivonaBenchSleepersReady";
 const DWORD kWindowTimeoutMs = 20000;
 const DWORD kAnswerTimeoutMs = 30000;
@@ -59,38 +60,14 @@ std::string BaseName(const std::string& path)
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-// A started program, ended when this goes out of scope.
-class StartedProgram {
-public:
-    explicit StartedProgram(const std::string& path)
-    {
-        std::string commandLine = "\"" + path + "\"";
-        STARTUPINFOA startup = {};
-        startup.cb = sizeof(startup);
-        if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                            &m_process))
-            Fail("cannot start", path);
-    }
-
-    ~StartedProgram()
-    {
-        if (WaitForSingleObject(m_process.hProcess, 0) != WAIT_OBJECT_0) {
-            TerminateProcess(m_process.hProcess, 1);
-            WaitForSingleObject(m_process.hProcess, 5000);
-        }
-        CloseHandle(m_process.hThread);
-        CloseHandle(m_process.hProcess);
-    }
-
-    StartedProgram(const StartedProgram&) = delete;
-    StartedProgram& operator=(const StartedProgram&) = delete;
-
-    DWORD ProcessId() const { return m_process.dwProcessId; }
-    bool Ended(DWORD timeoutMs) const { return WaitForSingleObject(m_process.hProcess, timeoutMs) == WAIT_OBJECT_0; }
-
-private:
-    PROCESS_INFORMATION m_process = {};
-};
+// A started program, ended when it goes out of scope.
+std::unique_ptr<Program> Start(const std::string& path)
+{
+    auto program = std::make_unique<Program>(path);
+    if (!program->Started())
+        Fail("cannot start", path);
+    return program;
+}
 
 struct WindowSearch {
     DWORD processId;
@@ -118,34 +95,34 @@ bool Answers(HWND window)
 }
 
 // Polls for the program's visible dialog and returns it once it answers.
-HWND WaitForDialog(const StartedProgram& program, const std::string& name)
+HWND WaitForDialog(const Program& program, const std::string& name)
 {
     const double start = Now();
     while (Now() - start < kWindowTimeoutMs) {
-        WindowSearch search = {program.ProcessId(), nullptr};
+        WindowSearch search = {program.Id(), nullptr};
         EnumWindows(MatchDialog, reinterpret_cast<LPARAM>(&search));
         if (search.found && Answers(search.found))
             return search.found;
-        if (program.Ended(0))
+        if (program.HasEnded(0))
             Fail("ended before its dialog opened", name);
         Sleep(1);
     }
     Fail("no dialog", name);
 }
 
-void CloseDialog(HWND dialog, const StartedProgram& program)
+void CloseDialog(HWND dialog, const Program& program)
 {
     PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
-    program.Ended(10000);
+    program.HasEnded(10000);
 }
 
 double StartUntilAnswering(const std::string& path)
 {
     const double start = Now();
-    StartedProgram program(path);
-    const HWND dialog = WaitForDialog(program, path);
+    const std::unique_ptr<Program> program = Start(path);
+    const HWND dialog = WaitForDialog(*program, path);
     const double elapsed = Now() - start;
-    CloseDialog(dialog, program);
+    CloseDialog(dialog, *program);
     return elapsed;
 }
 
@@ -161,8 +138,8 @@ int Startup(int runs, const std::vector<std::string>& programs)
 
 int Apply(int runs, const std::string& path)
 {
-    StartedProgram program(path);
-    const HWND dialog = WaitForDialog(program, path);
+    const std::unique_ptr<Program> program = Start(path);
+    const HWND dialog = WaitForDialog(*program, path);
     const HWND apply = GetDlgItem(dialog, IDC_APPLY);
     if (!apply)
         Fail("no Apply button", path);
@@ -177,7 +154,7 @@ int Apply(int runs, const std::string& path)
             Report("apply", BaseName(path), elapsed);
         Sleep(300);  // lets the restarted helper settle before the next click
     }
-    CloseDialog(dialog, program);
+    CloseDialog(dialog, *program);
     return 0;
 }
 
@@ -216,10 +193,10 @@ int Scan(int runs, const std::string& sleeper)
 {
     const char* backEnd = IsPsapiAvailable() ? "psapi" : "toolhelp";
     const HANDLE ready = CreateSemaphoreA(nullptr, 0, 1000, kSleepersReady);
-    std::vector<std::unique_ptr<StartedProgram>> extra;
+    std::vector<std::unique_ptr<Program>> extra;
     for (const int count : kExtraProcessCounts) {
         while (static_cast<int>(extra.size()) < count) {
-            extra.push_back(std::make_unique<StartedProgram>(sleeper));
+            extra.push_back(Start(sleeper));
             if (WaitForSingleObject(ready, 30000) != WAIT_OBJECT_0)
                 Fail("a sleeper did not start", sleeper);
         }

@@ -18,6 +18,10 @@ struct AdvancedSettings {
     int m_nAppliedSpeedAccelMethod = 0;  // the method the registry holds
 };
 
+// The settings a new user has: "Standardeinstellungen wiederherstellen" shows them, and
+// loading gives them for every value that the registry does not hold readably.
+extern const AdvancedSettings kDefaultSettings;
+
 // Fills every setting and the applied method from the registry; defaults where unreadable.
 void LoadSettings(AdvancedSettings& settings);
 // Writes the record, handing the pointer parameters over when the method changed.

@@ -126,15 +126,11 @@ void AdvancedSettingsDialog::OnGameDetectionClicked()
 
 void AdvancedSettingsDialog::OnRestoreDefaults()
 {
-    m_settings.m_bKeepAcceleration = 0;
-    m_settings.m_bGameDetection = 1;
-    m_settings.m_bKeepSpeed = 1;
-    m_settings.m_bKeepKeystrokes = 1;
-    m_settings.m_bKeepButtonMapping = 1;
-    m_settings.m_bKeepOtherMappings = 0;
-    m_settings.m_bKeepOrientation = 1;
-    m_settings.m_nTrackingMode = 0;
-    m_settings.m_nSpeedAccelMethod = 0;
+    // The two state fields stay: they tell what the driver and the registry hold.
+    AdvancedSettings defaults = kDefaultSettings;
+    defaults.m_bSpeedMethodAvailable = m_settings.m_bSpeedMethodAvailable;
+    defaults.m_nAppliedSpeedAccelMethod = m_settings.m_nAppliedSpeedAccelMethod;
+    m_settings = defaults;
     UpdateControls(ExchangeDirection::Push);
 }
 

@@ -1,4 +1,5 @@
-// Where the driver keeps the settings: keys and value names, shared with the driver.
+// Where the driver keeps the settings: keys and value names, shared with the driver
+// and with its stand-in in tools/.
 #pragma once
 
 namespace layout {
@@ -18,5 +19,13 @@ constexpr const char* kSpeedAccelMethod = "SpeedAccelMethod";
 constexpr const char* kWindowsSpeed = "WindowsSpeed";
 constexpr const char* kWindowsAccel = "WindowsAccel";
 constexpr const char* kClearMsAccSet = "ClearMSAccSet";
+
+// Gaming key values: what the driver's game mode keeps, one REG_DWORD flag each.
+constexpr const char* kGamerAcceleration = "GamerAcceleration";
+constexpr const char* kGamerScaling = "GamerScaling";
+constexpr const char* kGamerMappingKeys = "GamerMappingKeys";
+constexpr const char* kGamerMappingButton = "GamerMappingButton";
+constexpr const char* kGamerMappingsOther = "GamerMappingsOther";
+constexpr const char* kGamerOrientation = "GamerOrientation";
 
 }  // namespace layout

@@ -11,18 +11,32 @@ namespace {
 struct GamingValue {
     const char* name;
     int AdvancedSettings::*field;
-    int defaultValue;
 };
 
 // Read and written in this order.
 const GamingValue kGamingValues[] = {
-    {"GamerAcceleration", &AdvancedSettings::m_bKeepAcceleration, 0},
-    {"GamerScaling", &AdvancedSettings::m_bKeepSpeed, 1},
-    {"GamerMappingKeys", &AdvancedSettings::m_bKeepKeystrokes, 1},
-    {"GamerMappingButton", &AdvancedSettings::m_bKeepButtonMapping, 1},
-    {"GamerMappingsOther", &AdvancedSettings::m_bKeepOtherMappings, 0},
-    {"GamerOrientation", &AdvancedSettings::m_bKeepOrientation, 1},
+    {layout::kGamerAcceleration, &AdvancedSettings::m_bKeepAcceleration},
+    {layout::kGamerScaling, &AdvancedSettings::m_bKeepSpeed},
+    {layout::kGamerMappingKeys, &AdvancedSettings::m_bKeepKeystrokes},
+    {layout::kGamerMappingButton, &AdvancedSettings::m_bKeepButtonMapping},
+    {layout::kGamerMappingsOther, &AdvancedSettings::m_bKeepOtherMappings},
+    {layout::kGamerOrientation, &AdvancedSettings::m_bKeepOrientation},
 };
+
+AdvancedSettings MakeDefaultSettings()
+{
+    AdvancedSettings settings;
+    settings.m_bGameDetection = 1;
+    settings.m_bKeepAcceleration = 0;
+    settings.m_bKeepButtonMapping = 1;
+    settings.m_bKeepKeystrokes = 1;
+    settings.m_bKeepOtherMappings = 0;
+    settings.m_bKeepSpeed = 1;
+    settings.m_bKeepOrientation = 1;
+    settings.m_nTrackingMode = 0;
+    settings.m_nSpeedAccelMethod = 0;
+    return settings;
+}
 
 // 1 when the value reads as `expected` in any letter case, 0 when it reads otherwise,
 // `unreadable` when it cannot be read.
@@ -36,21 +50,24 @@ int MatchText(const RegistryKey& key, const char* name, const char* expected, in
 
 }  // namespace
 
+const AdvancedSettings kDefaultSettings = MakeDefaultSettings();
+
 void LoadSettings(AdvancedSettings& settings)
 {
+    const AdvancedSettings& defaults = kDefaultSettings;
     RegistryKey key(HKEY_LOCAL_MACHINE, layout::kTechnicalKey, true);
-    settings.m_bGameDetection = MatchText(key, layout::kUseGameScheme, "On", 1);
+    settings.m_bGameDetection = MatchText(key, layout::kUseGameScheme, "On", defaults.m_bGameDetection);
     key.Close();
 
     key.Open(HKEY_CURRENT_USER, layout::kTechnicalKey);
-    settings.m_nTrackingMode = MatchText(key, layout::kOptimizeTracking, "Speed", 0);
-    settings.m_nSpeedAccelMethod = MatchText(key, layout::kSpeedAccelMethod, "Windows", 0);
+    settings.m_nTrackingMode = MatchText(key, layout::kOptimizeTracking, "Speed", defaults.m_nTrackingMode);
+    settings.m_nSpeedAccelMethod = MatchText(key, layout::kSpeedAccelMethod, "Windows", defaults.m_nSpeedAccelMethod);
     settings.m_nAppliedSpeedAccelMethod = settings.m_nSpeedAccelMethod;
     key.Close();
 
     key.Open(HKEY_CURRENT_USER, layout::kGamingKey);
     for (const GamingValue& value : kGamingValues)
-        key.ReadBool(value.name, settings.*value.field, value.defaultValue);
+        key.ReadBool(value.name, settings.*value.field, defaults.*value.field);
 }
 
 void SaveSettings(AdvancedSettings& settings)

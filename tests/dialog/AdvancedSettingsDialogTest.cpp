@@ -1,26 +1,37 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 #include <vector>
 
 #include "app/AdvancedSettingsApp.h"
 #include "resources/resource.h"
-#include "tests/dialog/ModalDialog.h"
-#include "tests/dialog/RegistryTree.h"
+#include "tests/support/DriverExpectations.h"
+#include "tests/support/ModalDialog.h"
 #include "tests/support/ScratchRegistry.h"
 
 namespace {
 
-const char kSetupKey[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Setup";
-const char kMachineTechnicalKey[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kUserTechnicalKey[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kGamingKey[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
+using expected::kGamingKey;
+using expected::kTechnicalKey;
 
-const std::vector<int> kButtons = {1000, 1001, 1002, 1003, 1004, 1005, 1006, 1014, 1013, 1016, 1017};
-const std::vector<int> kControls = {1000, 1012, 1001, 1002, 1006, 1004, 1003, 1005, 1015,
-                                    1016, 1017, 1014, 1013, IDOK, IDCANCEL, 1009, 1011};
-const std::vector<int> kDefaultsChecked = {1000, 1002, 1003, 1004, 1006, 1014, 1016};
-const std::vector<int> kGameModeControls = {1012, 1001, 1002, 1006, 1004, 1003, 1005};
+const std::vector<int> kButtons = {IDC_GAME_DETECTION,      IDC_KEEP_ACCELERATION,   IDC_KEEP_SPEED,
+                                   IDC_KEEP_KEYSTROKES,     IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_OTHER_MAPPINGS,
+                                   IDC_KEEP_ORIENTATION,    IDC_TRACKING_PRECISION,  IDC_TRACKING_SPEED,
+                                   IDC_METHOD_DRIVER,       IDC_METHOD_WINDOWS};
+const std::vector<int> kControls = {
+    IDC_GAME_DETECTION,     IDC_GAME_MODE_GROUP, IDC_KEEP_ACCELERATION,  IDC_KEEP_SPEED,     IDC_KEEP_ORIENTATION,
+    IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_KEYSTROKES, IDC_KEEP_OTHER_MAPPINGS, IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER,
+    IDC_METHOD_WINDOWS,     IDC_TRACKING_PRECISION, IDC_TRACKING_SPEED,  IDOK,               IDCANCEL,
+    IDC_APPLY,              IDC_RESTORE_DEFAULTS};
+// The defaults as the controls show them.
+const std::vector<int> kDefaultsChecked = {IDC_GAME_DETECTION,   IDC_KEEP_SPEED,         IDC_KEEP_KEYSTROKES,
+                                           IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION,
+                                           IDC_METHOD_DRIVER};
+const std::vector<int> kGameModeControls = {IDC_GAME_MODE_GROUP,     IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED,
+                                            IDC_KEEP_ORIENTATION,    IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_KEYSTROKES,
+                                            IDC_KEEP_OTHER_MAPPINGS};
+const std::vector<int> kMethodControls = {IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER, IDC_METHOD_WINDOWS};
 
 std::vector<int> CheckedButtons(const ModalDialog& dialog)
 {
@@ -40,33 +51,40 @@ std::vector<int> DisabledControls(const ModalDialog& dialog)
     return disabled;
 }
 
-void InstallDriver(const char* version)
-{
-    PutValue(HKEY_LOCAL_MACHINE, kSetupKey, "ProductID", SzValue(version));
-}
-
 // The stored state that a case starts from.
 struct Stored {
-    const char* gameScheme = nullptr;   // "UseTSGameScheme" of the machine
-    const char* tracking = nullptr;     // "OptimizeTracking" of the user
-    const char* method = nullptr;       // "SpeedAccelMethod" of the user
+    const char* gameScheme = nullptr;  // "UseTSGameScheme" of the machine
+    const char* tracking = nullptr;    // "OptimizeTracking" of the user
+    const char* method = nullptr;      // "SpeedAccelMethod" of the user
     std::vector<std::pair<const char*, RegValue>> gaming;
 };
 
-void Store(const Stored& stored)
+// A driver of that version (none when null) and the stored state.
+::testing::AssertionResult Prepare(const char* version, const Stored& stored = {})
 {
+    std::vector<std::tuple<HKEY, const char*, const char*, RegValue>> values;
+    if (version)
+        values.emplace_back(HKEY_LOCAL_MACHINE, expected::kSetupKey, "ProductID", SzValue(version));
     if (stored.gameScheme)
-        PutValue(HKEY_LOCAL_MACHINE, kMachineTechnicalKey, "UseTSGameScheme", SzValue(stored.gameScheme));
+        values.emplace_back(HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme", SzValue(stored.gameScheme));
     if (stored.tracking)
-        PutValue(HKEY_CURRENT_USER, kUserTechnicalKey, "OptimizeTracking", SzValue(stored.tracking));
+        values.emplace_back(HKEY_CURRENT_USER, kTechnicalKey, "OptimizeTracking", SzValue(stored.tracking));
     if (stored.method)
-        PutValue(HKEY_CURRENT_USER, kUserTechnicalKey, "SpeedAccelMethod", SzValue(stored.method));
+        values.emplace_back(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod", SzValue(stored.method));
     for (const auto& [name, value] : stored.gaming)
-        PutValue(HKEY_CURRENT_USER, kGamingKey, name, value);
+        values.emplace_back(HKEY_CURRENT_USER, kGamingKey, name, value);
+    for (const auto& [root, key, name, value] : values) {
+        ::testing::AssertionResult put = PutValue(root, key, name, value);
+        if (!put)
+            return put;
+    }
+    return ::testing::AssertionSuccess();
 }
 
 // Every stored setting away from its default.
-const Stored kAllChanged = {"on", "SPEED", "windows",
+const Stored kAllChanged = {"on",
+                            "SPEED",
+                            "windows",
                             {{"GamerAcceleration", DwordValue(1)},
                              {"GamerScaling", DwordValue(0)},
                              {"GamerMappingKeys", DwordValue(0)},
@@ -74,12 +92,12 @@ const Stored kAllChanged = {"on", "SPEED", "windows",
                              {"GamerMappingsOther", DwordValue(1)},
                              {"GamerOrientation", DwordValue(0)}}};
 
-std::map<std::string, RegValue> WholeRegistry()
+RegistryContents WholeRegistry()
 {
-    std::map<std::string, RegValue> tree = RegistryTree(HKEY_LOCAL_MACHINE);
-    for (const auto& [path, value] : RegistryTree(HKEY_CURRENT_USER))
-        tree["user" + path] = value;
-    return tree;
+    RegistryContents contents = Dump(HKEY_LOCAL_MACHINE);
+    for (const auto& [entry, value] : Dump(HKEY_CURRENT_USER))
+        contents["user:" + entry] = value;
+    return contents;
 }
 
 TEST(AdvancedSettingsDialogTest, ShowsTheStoredSettings)
@@ -90,16 +108,15 @@ TEST(AdvancedSettingsDialogTest, ShowsTheStoredSettings)
         std::vector<int> checked;
     } cases[] = {
         {"no keys at all", {}, kDefaultsChecked},
-        {"every setting changed", kAllChanged, {1000, 1001, 1005, 1013, 1017}},
+        {"every setting changed", kAllChanged, {IDC_GAME_DETECTION, IDC_KEEP_ACCELERATION, IDC_KEEP_OTHER_MAPPINGS, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}},
         {"texts", {"Off", "Precision", "Driver",
                    {{"GamerScaling", SzValue("off")}, {"GamerMappingKeys", SzValue("0")},
                     {"GamerOrientation", DwordValue(1)}}},
-         {1004, 1006, 1014, 1016}},
+         {IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION, IDC_METHOD_DRIVER}},
     };
     for (const Case& c : cases) {
         ScratchRegistry scratch;
-        InstallDriver("9.80");
-        Store(c.stored);
+        ASSERT_TRUE(Prepare("9.80", c.stored)) << c.label;
         ModalDialog dialog;
         EXPECT_EQ(c.checked, CheckedButtons(dialog)) << c.label;
     }
@@ -107,7 +124,6 @@ TEST(AdvancedSettingsDialogTest, ShowsTheStoredSettings)
 
 TEST(AdvancedSettingsDialogTest, EnablesControlsByGameDetectionMethodAndDriver)
 {
-    const std::vector<int> methodGroup = {1015, 1016, 1017};
     struct Case {
         const char* label;
         const char* driver;  // null: no setup key at all
@@ -115,19 +131,17 @@ TEST(AdvancedSettingsDialogTest, EnablesControlsByGameDetectionMethodAndDriver)
         std::vector<int> disabled;
         int shownMethod;
     } cases[] = {
-        {"detection on, driver method", "9.80", {"On", nullptr, "Driver", {}}, {}, 1016},
-        {"detection off", "9.80", {"Off", nullptr, "Driver", {}}, kGameModeControls, 1016},
-        {"system method", "9.80", {"On", nullptr, "Windows", {}}, {1001, 1002}, 1017},
-        {"old driver, system method", "9.79", {"On", nullptr, "Windows", {}}, {1001, 1002, 1015, 1016, 1017}, 1017},
-        {"old driver, driver method", "9.79", {"On", nullptr, "Driver", {}}, methodGroup, 1016},
-        {"no driver version", nullptr, {"On", nullptr, nullptr, {}}, methodGroup, 1016},
-        {"a later major version", "10.0", {"On", nullptr, nullptr, {}}, {}, 1016},
+        {"detection on, driver method", "9.80", {"On", nullptr, "Driver", {}}, {}, IDC_METHOD_DRIVER},
+        {"detection off", "9.80", {"Off", nullptr, "Driver", {}}, kGameModeControls, IDC_METHOD_DRIVER},
+        {"system method", "9.80", {"On", nullptr, "Windows", {}}, {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED}, IDC_METHOD_WINDOWS},
+        {"old driver, system method", "9.79", {"On", nullptr, "Windows", {}}, {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED, IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER, IDC_METHOD_WINDOWS}, IDC_METHOD_WINDOWS},
+        {"old driver, driver method", "9.79", {"On", nullptr, "Driver", {}}, kMethodControls, IDC_METHOD_DRIVER},
+        {"no driver version", nullptr, {"On", nullptr, nullptr, {}}, kMethodControls, IDC_METHOD_DRIVER},
+        {"a later major version", "10.0", {"On", nullptr, nullptr, {}}, {}, IDC_METHOD_DRIVER},
     };
     for (const Case& c : cases) {
         ScratchRegistry scratch;
-        if (c.driver)
-            InstallDriver(c.driver);
-        Store(c.stored);
+        ASSERT_TRUE(Prepare(c.driver, c.stored)) << c.label;
         ModalDialog dialog;
         EXPECT_EQ(c.disabled, DisabledControls(dialog)) << c.label;
         EXPECT_TRUE(dialog.Checked(c.shownMethod)) << c.label;
@@ -144,21 +158,20 @@ TEST(AdvancedSettingsDialogTest, GameDetectionClickAppliesTheRulesAtOnce)
         std::vector<int> disabledAfterClick;
     } cases[] = {
         {"driver method", "9.80", "Driver", {}},
-        {"system method", "9.80", "Windows", {1001, 1002}},
-        {"old driver", "9.79", "Driver", {1015, 1016, 1017}},
+        {"system method", "9.80", "Windows", {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED}},
+        {"old driver", "9.79", "Driver", kMethodControls},
     };
     for (const Case& c : cases) {
         ScratchRegistry scratch;
-        InstallDriver(c.driver);
-        Store({"Off", nullptr, c.method, {}});
+        ASSERT_TRUE(Prepare(c.driver, {"Off", nullptr, c.method, {}})) << c.label;
         ModalDialog dialog;
-        dialog.Click(1000);
-        EXPECT_TRUE(dialog.Checked(1000)) << c.label;
+        dialog.Click(IDC_GAME_DETECTION);
+        EXPECT_TRUE(dialog.Checked(IDC_GAME_DETECTION)) << c.label;
         EXPECT_EQ(c.disabledAfterClick, DisabledControls(dialog)) << c.label;
-        dialog.Click(1000);
+        dialog.Click(IDC_GAME_DETECTION);
         std::vector<int> disabled = kGameModeControls;
         if (std::string(c.driver) == "9.79")
-            disabled.insert(disabled.end(), {1015, 1016, 1017});
+            disabled.insert(disabled.end(), kMethodControls.begin(), kMethodControls.end());
         EXPECT_EQ(disabled, DisabledControls(dialog)) << c.label << ", unchecked again";
     }
 }
@@ -166,18 +179,18 @@ TEST(AdvancedSettingsDialogTest, GameDetectionClickAppliesTheRulesAtOnce)
 TEST(AdvancedSettingsDialogTest, MethodButtonsSetTrackingAndTheRules)
 {
     ScratchRegistry scratch;
-    InstallDriver("9.80");
+    ASSERT_TRUE(Prepare("9.80"));
     ModalDialog dialog;
-    dialog.Click(1017);
-    EXPECT_EQ((std::vector<int>{1000, 1002, 1003, 1004, 1006, 1013, 1017}), CheckedButtons(dialog));
-    EXPECT_EQ((std::vector<int>{1001, 1002}), DisabledControls(dialog));
+    dialog.Click(IDC_METHOD_WINDOWS);
+    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_KEYSTROKES, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}), CheckedButtons(dialog));
+    EXPECT_EQ((std::vector<int>{IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED}), DisabledControls(dialog));
 
-    dialog.Click(1014);  // by hand, no handler: only the controls change
-    EXPECT_TRUE(dialog.Checked(1014));
-    EXPECT_FALSE(dialog.Checked(1013));
+    dialog.Click(IDC_TRACKING_PRECISION);  // by hand, no handler: only the controls change
+    EXPECT_TRUE(dialog.Checked(IDC_TRACKING_PRECISION));
+    EXPECT_FALSE(dialog.Checked(IDC_TRACKING_SPEED));
 
-    dialog.Click(1013);
-    dialog.Click(1016);
+    dialog.Click(IDC_TRACKING_SPEED);
+    dialog.Click(IDC_METHOD_DRIVER);
     EXPECT_EQ(kDefaultsChecked, CheckedButtons(dialog));
     EXPECT_EQ(std::vector<int>{}, DisabledControls(dialog));
 }
@@ -189,30 +202,29 @@ TEST(AdvancedSettingsDialogTest, PushesShowTheRecordNotTheUnpulledControls)
         std::vector<int> clicks;
         bool keystrokesShown;
     } cases[] = {
-        {"restore defaults", {1003, 1011}, true},
-        {"driver method", {1003, 1016}, true},
-        {"system method", {1003, 1017}, true},
-        {"game detection pulls first", {1003, 1000, 1000, 1016}, false},
+        {"restore defaults", {IDC_KEEP_KEYSTROKES, IDC_RESTORE_DEFAULTS}, true},
+        {"driver method", {IDC_KEEP_KEYSTROKES, IDC_METHOD_DRIVER}, true},
+        {"system method", {IDC_KEEP_KEYSTROKES, IDC_METHOD_WINDOWS}, true},
+        {"game detection pulls first", {IDC_KEEP_KEYSTROKES, IDC_GAME_DETECTION, IDC_GAME_DETECTION, IDC_METHOD_DRIVER}, false},
     };
     for (const Case& c : cases) {
         ScratchRegistry scratch;
-        InstallDriver("9.80");
+        ASSERT_TRUE(Prepare("9.80"));
         ModalDialog dialog;
-        ASSERT_TRUE(dialog.Checked(1003));
+        ASSERT_TRUE(dialog.Checked(IDC_KEEP_KEYSTROKES));
         for (int id : c.clicks)
             dialog.Click(id);
-        EXPECT_EQ(c.keystrokesShown, dialog.Checked(1003)) << c.label;
+        EXPECT_EQ(c.keystrokesShown, dialog.Checked(IDC_KEEP_KEYSTROKES)) << c.label;
     }
 }
 
 TEST(AdvancedSettingsDialogTest, RestoreDefaultsShowsTheDefaultsAndSavesNothing)
 {
     ScratchRegistry scratch;
-    InstallDriver("9.80");
-    Store(kAllChanged);
+    ASSERT_TRUE(Prepare("9.80", kAllChanged));
     const auto before = WholeRegistry();
     ModalDialog dialog;
-    dialog.Click(1011);
+    dialog.Click(IDC_RESTORE_DEFAULTS);
     EXPECT_EQ(kDefaultsChecked, CheckedButtons(dialog));
     EXPECT_EQ(std::vector<int>{}, DisabledControls(dialog));
     EXPECT_EQ(before, WholeRegistry());
@@ -221,16 +233,16 @@ TEST(AdvancedSettingsDialogTest, RestoreDefaultsShowsTheDefaultsAndSavesNothing)
 TEST(AdvancedSettingsDialogTest, AnEmptyRadioGroupIsPulledAsNoChoice)
 {
     ScratchRegistry scratch;
-    InstallDriver("9.80");
+    ASSERT_TRUE(Prepare("9.80"));
     ModalDialog dialog;
-    dialog.SetCheck(1016, false);
-    dialog.SetCheck(1017, false);
-    dialog.Click(1000);
-    dialog.Click(1000);  // back on, pulled twice
-    // The method is neither the driver's nor the system's: 1001 and 1002 stay off.
-    EXPECT_EQ((std::vector<int>{1001, 1002}), DisabledControls(dialog));
-    EXPECT_FALSE(dialog.Checked(1016));
-    EXPECT_FALSE(dialog.Checked(1017));
+    dialog.SetCheck(IDC_METHOD_DRIVER, false);
+    dialog.SetCheck(IDC_METHOD_WINDOWS, false);
+    dialog.Click(IDC_GAME_DETECTION);
+    dialog.Click(IDC_GAME_DETECTION);  // back on, pulled twice
+    // The method is neither the driver's nor the system's: IDC_KEEP_ACCELERATION and IDC_KEEP_SPEED stay off.
+    EXPECT_EQ((std::vector<int>{IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED}), DisabledControls(dialog));
+    EXPECT_FALSE(dialog.Checked(IDC_METHOD_DRIVER));
+    EXPECT_FALSE(dialog.Checked(IDC_METHOD_WINDOWS));
     dialog.Click(IDCANCEL);
     ASSERT_EQ(IDCANCEL, dialog.WaitForEnd());
     EXPECT_EQ(-1, dialog.FinalRecord().m_nSpeedAccelMethod);
@@ -244,16 +256,15 @@ TEST(AdvancedSettingsDialogTest, CancelEscapeAndCloseBoxWriteNothing)
         std::function<void(const ModalDialog&)> end;
     } cases[] = {
         {"Cancel", [](const ModalDialog& d) { d.Click(IDCANCEL); }},
-        {"Escape", [](const ModalDialog& d) { PostMessageA(d.Item(1000), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
+        {"Escape", [](const ModalDialog& d) { PostMessageA(d.Item(IDC_GAME_DETECTION), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
         {"close box", [](const ModalDialog& d) { PostMessageA(d.Window(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
     for (const Case& c : cases) {
         ScratchRegistry scratch;
-        InstallDriver("9.80");
-        Store({"Off", "Precision", nullptr, {{"GamerScaling", SzValue("off")}}});
+        ASSERT_TRUE(Prepare("9.80", {"Off", "Precision", nullptr, {{"GamerScaling", SzValue("off")}}})) << c.label;
         const auto before = WholeRegistry();
         ModalDialog dialog;
-        for (int id : {1000, 1003, 1017, 1011, 1005, 1013})
+        for (int id : {IDC_GAME_DETECTION, IDC_KEEP_KEYSTROKES, IDC_METHOD_WINDOWS, IDC_RESTORE_DEFAULTS, IDC_KEEP_OTHER_MAPPINGS, IDC_TRACKING_SPEED})
             dialog.Click(id);
         EXPECT_EQ(1, dialog.VisibleWindows()) << c.label << ": a window besides the dialog";
         c.end(dialog);
@@ -265,19 +276,19 @@ TEST(AdvancedSettingsDialogTest, CancelEscapeAndCloseBoxWriteNothing)
 TEST(AdvancedSettingsDialogTest, NotificationsOtherThanClicksChangeNothing)
 {
     ScratchRegistry scratch;
-    InstallDriver("9.80");
+    ASSERT_TRUE(Prepare("9.80"));
     const auto before = WholeRegistry();
     ModalDialog dialog;
-    dialog.Click(1003);
-    for (int id : {1011, 1016, 1017, 1000, IDOK, IDCANCEL})
+    dialog.Click(IDC_KEEP_KEYSTROKES);
+    for (int id : {IDC_RESTORE_DEFAULTS, IDC_METHOD_DRIVER, IDC_METHOD_WINDOWS, IDC_GAME_DETECTION, IDOK, IDCANCEL})
         dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(id, BN_DOUBLECLICKED),
                     reinterpret_cast<LPARAM>(dialog.Item(id)));
     EXPECT_TRUE(IsWindowVisible(dialog.Window())) << "the dialog ended";
-    EXPECT_EQ((std::vector<int>{1000, 1002, 1004, 1006, 1014, 1016}), CheckedButtons(dialog));
+    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION, IDC_METHOD_DRIVER}), CheckedButtons(dialog));
 
     // The same messages as clicks do act.
-    dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(1017, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.Item(1017)));
-    EXPECT_EQ((std::vector<int>{1000, 1002, 1003, 1004, 1006, 1013, 1017}), CheckedButtons(dialog));
+    dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_METHOD_WINDOWS, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.Item(IDC_METHOD_WINDOWS)));
+    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_KEYSTROKES, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}), CheckedButtons(dialog));
     dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                 reinterpret_cast<LPARAM>(dialog.Item(IDCANCEL)));
     EXPECT_EQ(IDCANCEL, dialog.WaitForEnd());
@@ -287,9 +298,9 @@ TEST(AdvancedSettingsDialogTest, NotificationsOtherThanClicksChangeNothing)
 TEST(AdvancedSettingsDialogTest, DragIconAndWindowIconsAreTheProgramIcon)
 {
     ScratchRegistry scratch;
-    InstallDriver("9.80");
+    ASSERT_TRUE(Prepare("9.80"));
     ModalDialog dialog;
-    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(128));
+    const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     ASSERT_NE(nullptr, icon);
     EXPECT_EQ(icon, reinterpret_cast<HICON>(dialog.Send(dialog.Window(), WM_QUERYDRAGICON)));
     EXPECT_EQ(icon, reinterpret_cast<HICON>(dialog.Send(dialog.Window(), WM_GETICON, ICON_BIG)));
@@ -299,11 +310,11 @@ TEST(AdvancedSettingsDialogTest, DragIconAndWindowIconsAreTheProgramIcon)
 TEST(AdvancedSettingsDialogTest, HelpCommandIsHarmless)
 {
     ScratchRegistry scratch;
-    InstallDriver("9.80");
+    ASSERT_TRUE(Prepare("9.80"));
     AdvancedSettingsApp app;  // the help command is routed to the application
     const auto before = WholeRegistry();
     ModalDialog dialog;
-    dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(57670, 0), 0);
+    dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(ID_HELP, 0), 0);
     EXPECT_TRUE(IsWindowVisible(dialog.Window()));
     EXPECT_EQ(1, dialog.VisibleWindows());
     EXPECT_EQ(kDefaultsChecked, CheckedButtons(dialog));

@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
-#include "tests/dialog/ModalDialog.h"
+#include "resources/resource.h"
 #include "tests/dialog/Screenshot.h"
+#include "tests/support/DriverExpectations.h"
+#include "tests/support/ModalDialog.h"
 #include "tests/support/ScratchRegistry.h"
 
 namespace {
@@ -23,7 +25,7 @@ std::wstring FromWindows1252(const char* text)
 std::vector<DWORD> TemplateControlStyles()
 {
     const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(102), MAKEINTRESOURCEA(5));  // RT_DIALOG
+    const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(IDD_ADVANCED_SETTINGS), MAKEINTRESOURCEA(5));  // RT_DIALOG
     if (!resource)
         return {};
     const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module, resource)));
@@ -58,11 +60,11 @@ std::vector<DWORD> TemplateControlStyles()
 
 class DialogTemplateTest : public ::testing::Test {
 protected:
-    DialogTemplateTest()
+    void SetUp() override
     {
-        PutValue(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Setup", "ProductID",
-                 SzValue("9.80"));
+        ASSERT_TRUE(PutValue(HKEY_LOCAL_MACHINE, expected::kSetupKey, "ProductID", SzValue("9.80")));
         dialog = std::make_unique<ModalDialog>();
+        ASSERT_TRUE(dialog->Window());
     }
 
     // Maps each of the four numbers on its own, as the dialog manager does.
@@ -89,28 +91,28 @@ TEST_F(DialogTemplateTest, ControlsHaveTheirIdsTextsPlacesStylesAndTabOrder)
         int x, y, width, height;
         const char* text;  // Windows-1252
     } rows[] = {
-        {-1, "Static", SS_LEFT, kGroup, 16, 13, 289, 18,
+        {IDC_STATIC, "Static", SS_LEFT, kGroup, 16, 13, 289, 18,
          "Hier k\xF6nnen Sie die Funktionsweise der Maus f\xFCr den Einsatz mit speziellen Anwendungen "
          "(z.B. Spielen oder CAD-Software) anpassen."},
-        {1000, "Button", BS_AUTOCHECKBOX, kTab, 15, 33, 97, 10, "Spielerkennung &aktivieren"},
-        {1012, "Button", BS_GROUPBOX, 0, 7, 50, 366, 62, "Spielmoduseinstellungen"},
-        {1001, "Button", BS_AUTOCHECKBOX, kTab, 15, 63, 139, 10, "Mauszeiger&beschleunigung beibehalten"},
-        {1002, "Button", BS_AUTOCHECKBOX, kTab, 15, 79, 143, 10, "&Mauszeigergeschwindigkeit beibehalten"},
-        {1006, "Button", BS_AUTOCHECKBOX, kTab, 15, 94, 127, 10, "&Trackballausrichtung beibehalten"},
-        {1004, "Button", BS_AUTOCHECKBOX, kTab, 173, 62, 183, 12, "Neuzuweisung der rechten/&linken Taste beibehalten"},
-        {1003, "Button", BS_AUTOCHECKBOX, kTab, 173, 78, 152, 10, "Tastendruck&programmierung beibehalten"},
-        {1005, "Button", BS_AUTOCHECKBOX | BS_MULTILINE, kTab, 173, 93, 189, 15,
+        {IDC_GAME_DETECTION, "Button", BS_AUTOCHECKBOX, kTab, 15, 33, 97, 10, "Spielerkennung &aktivieren"},
+        {IDC_GAME_MODE_GROUP, "Button", BS_GROUPBOX, 0, 7, 50, 366, 62, "Spielmoduseinstellungen"},
+        {IDC_KEEP_ACCELERATION, "Button", BS_AUTOCHECKBOX, kTab, 15, 63, 139, 10, "Mauszeiger&beschleunigung beibehalten"},
+        {IDC_KEEP_SPEED, "Button", BS_AUTOCHECKBOX, kTab, 15, 79, 143, 10, "&Mauszeigergeschwindigkeit beibehalten"},
+        {IDC_KEEP_ORIENTATION, "Button", BS_AUTOCHECKBOX, kTab, 15, 94, 127, 10, "&Trackballausrichtung beibehalten"},
+        {IDC_KEEP_BUTTON_MAPPING, "Button", BS_AUTOCHECKBOX, kTab, 173, 62, 183, 12, "Neuzuweisung der rechten/&linken Taste beibehalten"},
+        {IDC_KEEP_KEYSTROKES, "Button", BS_AUTOCHECKBOX, kTab, 173, 78, 152, 10, "Tastendruck&programmierung beibehalten"},
+        {IDC_KEEP_OTHER_MAPPINGS, "Button", BS_AUTOCHECKBOX | BS_MULTILINE, kTab, 173, 93, 189, 15,
          "&Weitere Tastenbelegungen beibehalten (Doppelklick, AutoScroll ...)"},
-        {1015, "Button", BS_GROUPBOX, 0, 7, 114, 365, 32, "Geschwindigkeit und Beschleunigung"},
-        {1016, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 124, 136, 14, "Ausf\xFChrung entsprechend Drivona"},
-        {1017, "Button", BS_AUTORADIOBUTTON, 0, 163, 124, 199, 14, "Ausf\xFChrung entsprechend Betriebssystem"},
-        {-1, "Button", BS_GROUPBOX, kGroup, 7, 150, 365, 26, "Abtastungsoptimierung"},
-        {1014, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 161, 134, 10, "Pr\xE4&zision"},
-        {1013, "Button", BS_AUTORADIOBUTTON, 0, 163, 161, 125, 10, "&Geschwindigkeit"},
-        {1, "Button", BS_DEFPUSHBUTTON, kGroup | kTab, 99, 181, 50, 14, "OK"},
-        {2, "Button", BS_PUSHBUTTON, kTab, 165, 181, 50, 14, "Abbrechen"},
-        {1009, "Button", BS_PUSHBUTTON, kTab, 231, 181, 50, 14, "\xDC" "bernehmen"},
-        {1011, "Button", BS_PUSHBUTTON, kTab, 234, 34, 131, 14, "&Standardeinstellungen wiederherstellen"},
+        {IDC_SPEED_METHOD_GROUP, "Button", BS_GROUPBOX, 0, 7, 114, 365, 32, "Geschwindigkeit und Beschleunigung"},
+        {IDC_METHOD_DRIVER, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 124, 136, 14, "Ausf\xFChrung entsprechend Drivona"},
+        {IDC_METHOD_WINDOWS, "Button", BS_AUTORADIOBUTTON, 0, 163, 124, 199, 14, "Ausf\xFChrung entsprechend Betriebssystem"},
+        {IDC_STATIC, "Button", BS_GROUPBOX, kGroup, 7, 150, 365, 26, "Abtastungsoptimierung"},
+        {IDC_TRACKING_PRECISION, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 161, 134, 10, "Pr\xE4&zision"},
+        {IDC_TRACKING_SPEED, "Button", BS_AUTORADIOBUTTON, 0, 163, 161, 125, 10, "&Geschwindigkeit"},
+        {IDOK, "Button", BS_DEFPUSHBUTTON, kGroup | kTab, 99, 181, 50, 14, "OK"},
+        {IDCANCEL, "Button", BS_PUSHBUTTON, kTab, 165, 181, 50, 14, "Abbrechen"},
+        {IDC_APPLY, "Button", BS_PUSHBUTTON, kTab, 231, 181, 50, 14, "\xDC" "bernehmen"},
+        {IDC_RESTORE_DEFAULTS, "Button", BS_PUSHBUTTON, kTab, 234, 34, 131, 14, "&Standardeinstellungen wiederherstellen"},
     };
     const std::vector<DWORD> templateStyles = TemplateControlStyles();
     ASSERT_EQ(std::size(rows), templateStyles.size());
@@ -181,7 +183,7 @@ TEST_F(DialogTemplateTest, FocusStartsOnTheFirstTabStop)
     GUITHREADINFO info = {};
     info.cbSize = sizeof(info);
     ASSERT_TRUE(GetGUIThreadInfo(dialog->ThreadId(), &info));
-    EXPECT_EQ(dialog->Item(1000), info.hwndFocus);
+    EXPECT_EQ(dialog->Item(IDC_GAME_DETECTION), info.hwndFocus);
 }
 
 TEST_F(DialogTemplateTest, Screenshot)

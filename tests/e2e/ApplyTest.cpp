@@ -13,6 +13,7 @@
 #include "driver/HelperPath.h"
 #include "resources/resource.h"
 #include "tests/e2e/HelperLog.h"
+#include "tests/support/DriverExpectations.h"
 #include "tests/support/Program.h"
 #include "tests/support/ScratchRegistry.h"
 #include "tools/install_driver/DriverInstall.h"
@@ -22,9 +23,8 @@ namespace {
 const char kInstallDirectory[] = "C:\\DrivonaE2E";
 const char kHelper[] = "C:\\DrivonaE2E\\System\\dv_host.exe";
 const char kHelperLog[] = "C:\\DrivonaE2E\\System\\dv_host.log";
-const char kMachineTechnical[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kUserTechnical[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kGaming[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
+using expected::kGamingKey;
+using expected::kTechnicalKey;
 const char kMouse[] = "Control Panel\\Mouse";
 const char kCaption[] = "Drivona - Erweiterte Einstellungen";
 const unsigned long long kRestartDelayMs = 4000;
@@ -64,30 +64,14 @@ unsigned long long KeyLastWriteMs(HKEY root, const char* path)
     return ((static_cast<unsigned long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime) / 10000;
 }
 
-// REG_SZ data up to its NUL.
-std::string RegistryText(const std::string& data)
-{
-    return std::string(data.c_str());
-}
-
-std::string TextValue(HKEY root, const char* key, const char* name)
-{
-    const std::optional<RegValue> value = GetValue(root, key, name);
-    if (!value)
-        return "<missing>";
-    if (value->type == REG_DWORD)
-        return std::to_string(*reinterpret_cast<const DWORD*>(value->data.data()));
-    return RegistryText(value->data);
-}
-
 class ApplyTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         EndProcessesNamed(kHelperNames, std::size(kHelperNames));
-        DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaro");
-        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
-        Install("9.80", kInstallDirectory);
+        DeleteKeyTree(HKEY_LOCAL_MACHINE, expected::kVendorKey);
+        DeleteKeyTree(HKEY_CURRENT_USER, expected::kVendorKey);
+        ASSERT_TRUE(Install("9.80", kInstallDirectory));
         DeleteFileA(kHelperLog);
     }
 
@@ -98,40 +82,44 @@ protected:
         driver_install::Uninstall();
     }
 
-    static void Install(const char* productId, const std::string& directory)
+    static ::testing::AssertionResult Install(const char* productId, const std::string& directory)
     {
         driver_install::Options options;
         options.productId = productId;
         options.directory = directory;
         options.helper = ProgramPath("dv_host.exe");
-        ASSERT_TRUE(driver_install::Install(options));
+        if (!driver_install::Install(options))
+            return ::testing::AssertionFailure() << "cannot install the driver stand-in";
+        return ::testing::AssertionSuccess();
     }
 
     // Starts a helper and waits until it has recorded its start.
-    static void StartHelper(const std::string& path = kHelper)
+    static ::testing::AssertionResult StartHelper(const std::string& path = kHelper)
     {
         const std::string log = path.substr(0, path.find_last_of('\\') + 1) + "dv_host.log";
         const size_t before = EventsOfKind(ReadHelperLog(log), "start").size();
         ShellExecuteA(nullptr, nullptr, path.c_str(), nullptr, nullptr, SW_SHOW);
         for (int i = 0; i < 200 && EventsOfKind(ReadHelperLog(log), "start").size() == before; ++i)
             Sleep(50);
-        ASSERT_EQ(before + 1, EventsOfKind(ReadHelperLog(log), "start").size()) << path << " did not start";
+        if (EventsOfKind(ReadHelperLog(log), "start").size() != before + 1)
+            return ::testing::AssertionFailure() << path << " did not start";
+        return ::testing::AssertionSuccess();
     }
 
+    // The program's dialog, or null when it did not open.
     HWND OpenDialog(const char* workingDirectory = nullptr)
     {
         m_program = std::make_unique<Program>(ProgramPath("AdvancedSettings.exe"), "", workingDirectory);
-        EXPECT_TRUE(m_program->Started());
-        const HWND dialog = WaitForWindow(m_program->ProcessId(), kCaption);
-        EXPECT_TRUE(dialog) << "the dialog did not open";
-        return dialog;
+        return m_program->Started() ? WaitForWindow(m_program->Id(), kCaption) : nullptr;
     }
 
     // Clicks a button the way a user does and returns when the dialog answers again.
-    static void Click(HWND dialog, int id)
+    static ::testing::AssertionResult Click(HWND dialog, int id)
     {
         DWORD_PTR result = 0;
-        ASSERT_TRUE(SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result));
+        if (!SendMessageTimeoutA(GetDlgItem(dialog, id), BM_CLICK, 0, 0, SMTO_NORMAL, 30000, &result))
+            return ::testing::AssertionFailure() << "no answer to the click on " << id;
+        return ::testing::AssertionSuccess();
     }
 
     // Waits for the start of a helper that began at `after` or later.
@@ -155,14 +143,14 @@ protected:
 
 TEST_F(ApplyTest, ApplyQuitsTheHelperSavesWaitsAndStartsItAgain)
 {
-    StartHelper();
+    ASSERT_TRUE(StartHelper());
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
-    Click(dialog, IDC_KEEP_KEYSTROKES);       // 1 -> 0
-    Click(dialog, IDC_TRACKING_SPEED);
+    ASSERT_TRUE(Click(dialog, IDC_KEEP_KEYSTROKES));       // 1 -> 0
+    ASSERT_TRUE(Click(dialog, IDC_TRACKING_SPEED));
 
     const unsigned long long clicked = SystemMilliseconds();
-    Click(dialog, IDC_APPLY);
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
     const unsigned long long answered = SystemMilliseconds();
     EXPECT_GE(answered - clicked, kRestartDelayMs);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Apply must keep the dialog open";
@@ -182,7 +170,7 @@ TEST_F(ApplyTest, ApplyQuitsTheHelperSavesWaitsAndStartsItAgain)
     ASSERT_EQ(1u, quits.size());
     EXPECT_EQ("1", quits[0].at("instances"));
     // The quit request went out before the first write, to the machine key.
-    EXPECT_LE(EventTime(quits[0], "created"), KeyLastWriteMs(HKEY_LOCAL_MACHINE, kMachineTechnical));
+    EXPECT_LE(EventTime(quits[0], "created"), KeyLastWriteMs(HKEY_LOCAL_MACHINE, kTechnicalKey));
     EXPECT_LT(EventTime(quits[0], "created"), clicked + kRestartDelayMs);
     EXPECT_EQ(1u, EventsOfKind(log, "exit").size()) << "the old instance did not quit";
 }
@@ -192,50 +180,19 @@ TEST_F(ApplyTest, ApplyWithoutRunningHelperStartsOneAndSendsNoQuit)
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
     const unsigned long long clicked = SystemMilliseconds();
-    Click(dialog, IDC_APPLY);
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
     EXPECT_EQ(1u, StartsAfter(clicked).size());
     EXPECT_TRUE(EventsOfKind(ReadHelperLog(kHelperLog), "quit").empty());
-    EXPECT_EQ("On", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "UseTSGameScheme"));
-}
-
-TEST_F(ApplyTest, HelperIsFoundByFileNameInAnyLetterCaseOnly)
-{
-    struct Case {
-        const char* fileName;
-        bool counts;
-    } cases[] = {
-        {"DV_HOST.EXE", true},
-        {"Dv_Host.exe", true},
-        {"dv_host.exe.old", false},
-        {"my_dv_host.exe", false},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.fileName);
-        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
-        const std::string directory = std::string("C:\\Elsewhere\\") + (c.counts ? "a" : "b");
-        CreateDirectoryA("C:\\Elsewhere", nullptr);
-        CreateDirectoryA(directory.c_str(), nullptr);
-        const std::string copy = directory + "\\" + c.fileName;
-        ASSERT_TRUE(CopyFileA(ProgramPath("dv_host.exe").c_str(), copy.c_str(), FALSE));
-        DeleteFileA(kHelperLog);
-        StartHelper(copy);
-        const HWND dialog = OpenDialog();
-        ASSERT_TRUE(dialog);
-        Click(dialog, IDC_APPLY);
-        const size_t quits = EventsOfKind(ReadHelperLog(kHelperLog), "quit").size();
-        EXPECT_EQ(c.counts ? 1u : 0u, quits);
-        PostMessageA(dialog, WM_CLOSE, 0, 0);
-        EXPECT_TRUE(m_program->HasEnded(10000));
-    }
+    EXPECT_EQ(Sz("On"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme"));
 }
 
 TEST_F(ApplyTest, TwoRunningHelpersGetOneQuitRequest)
 {
-    StartHelper();
-    StartHelper();
+    ASSERT_TRUE(StartHelper());
+    ASSERT_TRUE(StartHelper());
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
-    Click(dialog, IDC_APPLY);
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
     const std::vector<HelperEvent> log = ReadHelperLog(kHelperLog);
     ASSERT_EQ(1u, EventsOfKind(log, "quit").size());
     EXPECT_EQ("2", EventsOfKind(log, "quit")[0].at("instances"));
@@ -244,12 +201,12 @@ TEST_F(ApplyTest, TwoRunningHelpersGetOneQuitRequest)
 
 TEST_F(ApplyTest, InstallDirectoryWithTrailingBackslashIsUsedAsItStands)
 {
-    Install("9.80", std::string(kInstallDirectory) + "\\");
-    StartHelper();
+    ASSERT_TRUE(Install("9.80", std::string(kInstallDirectory) + "\\"));
+    ASSERT_TRUE(StartHelper());
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
     const unsigned long long clicked = SystemMilliseconds();
-    Click(dialog, IDC_APPLY);
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
     EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
     EXPECT_EQ(1u, StartsAfter(clicked).size());
 }
@@ -269,19 +226,20 @@ TEST_F(ApplyTest, InstallDirectoryThatIsNotAbsoluteStartsNothing)
         CreateDirectoryA("C:\\Drivona", nullptr);
         CreateDirectoryA(c.plantedIn, nullptr);
         ASSERT_TRUE(CopyFileA(ProgramPath("dv_host.exe").c_str(), planted.c_str(), FALSE));
-        DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
-        Install("9.80", "");
-        if (c.directory)
-            PutValue(HKEY_LOCAL_MACHINE, driver_install::kSetupKey, "Drivona Directory", SzValue(c.directory));
-        StartHelper(planted);  // also a running helper: no quit request may be sent either
+        DeleteKeyTree(HKEY_CURRENT_USER, expected::kVendorKey);
+        ASSERT_TRUE(Install("9.80", ""));
+        if (c.directory) {
+            ASSERT_TRUE(PutValue(HKEY_LOCAL_MACHINE, expected::kSetupKey, "Drivona Directory", SzValue(c.directory)));
+        }
+        ASSERT_TRUE(StartHelper(planted));  // also a running helper: no quit request may be sent either
         DeleteFileA(plantedLog.c_str());
         const HWND dialog = OpenDialog("C:\\");
         ASSERT_TRUE(dialog);
-        Click(dialog, IDC_KEEP_ORIENTATION);
-        Click(dialog, IDC_APPLY);
+        ASSERT_TRUE(Click(dialog, IDC_KEEP_ORIENTATION));
+        ASSERT_TRUE(Click(dialog, IDC_APPLY));
         Sleep(1000);
         EXPECT_TRUE(ReadHelperLog(plantedLog).empty()) << "a program below the current directory was started";
-        EXPECT_EQ("0", TextValue(HKEY_CURRENT_USER, kGaming, "GamerOrientation")) << "settings not saved";
+        EXPECT_EQ(Dword(0), RenderedValue(HKEY_CURRENT_USER, kGamingKey, "GamerOrientation")) << "settings not saved";
         EXPECT_TRUE(WaitUntilResponsive(dialog, 1000)) << "the dialog does not answer";
         EndProcessesNamed(kHelperNames, std::size(kHelperNames));
         DeleteFileA(planted.c_str());
@@ -319,10 +277,10 @@ TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
 
 TEST_F(ApplyTest, OkAppliesThenCloses)
 {
-    StartHelper();
+    ASSERT_TRUE(StartHelper());
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
-    Click(dialog, IDC_GAME_DETECTION);  // on -> off
+    ASSERT_TRUE(Click(dialog, IDC_GAME_DETECTION));  // on -> off
     const unsigned long long clicked = SystemMilliseconds();
     PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
     ASSERT_TRUE(m_program->HasEnded(20000));
@@ -347,17 +305,17 @@ TEST_F(ApplyTest, EnterDoesWhatOkDoes)
     ASSERT_TRUE(m_program->HasEnded(20000));
     EXPECT_GE(SystemMilliseconds() - pressed, kRestartDelayMs);
     EXPECT_EQ(1u, StartsAfter(pressed).size());
-    EXPECT_EQ("On", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "UseTSGameScheme"));
+    EXPECT_EQ(Sz("On"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme"));
 }
 
 TEST_F(ApplyTest, EscapeAndCancelWriteNothingAndLeaveTheHelperAlone)
 {
-    StartHelper();
+    ASSERT_TRUE(StartHelper());
     for (const char* way : {"Escape", "Cancel"}) {
         SCOPED_TRACE(way);
         const HWND dialog = OpenDialog();
         ASSERT_TRUE(dialog);
-        Click(dialog, IDC_GAME_DETECTION);
+        ASSERT_TRUE(Click(dialog, IDC_GAME_DETECTION));
         if (std::string(way) == "Escape") {
             GUITHREADINFO gui = {};
             gui.cbSize = sizeof(gui);
@@ -367,8 +325,8 @@ TEST_F(ApplyTest, EscapeAndCancelWriteNothingAndLeaveTheHelperAlone)
             PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
         }
         ASSERT_TRUE(m_program->HasEnded(3000));
-        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kMachineTechnical));
-        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, "Software\\Tessaro"));
+        EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTechnicalKey));
+        EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, expected::kVendorKey));
     }
     const std::vector<HelperEvent> log = ReadHelperLog(kHelperLog);
     EXPECT_TRUE(EventsOfKind(log, "quit").empty());
@@ -379,77 +337,83 @@ TEST_F(ApplyTest, CancelAfterApplyKeepsTheAppliedValues)
 {
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
-    Click(dialog, IDC_KEEP_SPEED);
-    Click(dialog, IDC_APPLY);
-    Click(dialog, IDC_KEEP_SPEED);  // changed back, but cancelled
+    ASSERT_TRUE(Click(dialog, IDC_KEEP_SPEED));
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
+    ASSERT_TRUE(Click(dialog, IDC_KEEP_SPEED));  // changed back, but cancelled
     PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
     ASSERT_TRUE(m_program->HasEnded(3000));
-    EXPECT_EQ("0", TextValue(HKEY_CURRENT_USER, kGaming, "GamerScaling"));
+    EXPECT_EQ(Dword(0), RenderedValue(HKEY_CURRENT_USER, kGamingKey, "GamerScaling"));
 }
 
-void SetSystemMouse(int threshold1, int threshold2, int acceleration)
+::testing::AssertionResult SetSystemMouse(int threshold1, int threshold2, int acceleration)
 {
     int record[3] = {threshold1, threshold2, acceleration};
-    ASSERT_TRUE(SystemParametersInfoA(SPI_SETMOUSE, 0, record, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE));
+    if (!SystemParametersInfoA(SPI_SETMOUSE, 0, record, SPIF_UPDATEINIFILE | SPIF_SENDCHANGE))
+        return ::testing::AssertionFailure() << "cannot set the mouse record";
+    return ::testing::AssertionSuccess();
 }
 
-// Another process's changes reach the registry; this process may hold older values.
+// The texts that the system keeps of the mouse record. Another process's changes
+// reach the registry, while this process may still hold older values.
 std::string SystemMouseRecord()
 {
-    return TextValue(HKEY_CURRENT_USER, kMouse, "MouseThreshold1") + "," +
-           TextValue(HKEY_CURRENT_USER, kMouse, "MouseThreshold2") + "," +
-           TextValue(HKEY_CURRENT_USER, kMouse, "MouseSpeed");
+    std::string record;
+    for (const char* name : {"MouseThreshold1", "MouseThreshold2", "MouseSpeed"}) {
+        const std::optional<RegValue> value = GetValue(HKEY_CURRENT_USER, kMouse, name);
+        record += (record.empty() ? "" : ",") + (value ? std::string(value->data.c_str()) : "?");
+    }
+    return record;
 }
 
 TEST_F(ApplyTest, SwitchingTheMethodHandsThePointerParametersOver)
 {
-    SetSystemMouse(6, 10, 1);
-    PutValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod", SzValue("Windows"));
+    ASSERT_TRUE(SetSystemMouse(6, 10, 1));
+    ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod", SzValue("Windows")));
     HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
     ASSERT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_METHOD_WINDOWS));
 
-    Click(dialog, IDC_METHOD_DRIVER);
-    Click(dialog, IDC_APPLY);
-    EXPECT_EQ("Driver", TextValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod"));
-    EXPECT_EQ("6,10,1", TextValue(HKEY_CURRENT_USER, kUserTechnical, "WindowsAccel"));
-    EXPECT_EQ("off", TextValue(HKEY_CURRENT_USER, kUserTechnical, "ClearMSAccSet"));
-    EXPECT_EQ("On", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "ResetWinModif"));
+    ASSERT_TRUE(Click(dialog, IDC_METHOD_DRIVER));
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
+    EXPECT_EQ(Sz("Driver"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"));
+    EXPECT_EQ(Sz("6,10,1"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel"));
+    EXPECT_EQ(Sz("off"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "ClearMSAccSet"));
+    EXPECT_EQ(Sz("On"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif"));
     EXPECT_EQ("0,0,0", SystemMouseRecord());
 
-    Click(dialog, IDC_METHOD_WINDOWS);
-    Click(dialog, IDC_APPLY);
-    EXPECT_EQ("Windows", TextValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod"));
-    EXPECT_EQ("Off", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "ResetWinModif"));
+    ASSERT_TRUE(Click(dialog, IDC_METHOD_WINDOWS));
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
+    EXPECT_EQ(Sz("Windows"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"));
+    EXPECT_EQ(Sz("Off"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif"));
     EXPECT_EQ("6,10,1", SystemMouseRecord());
 }
 
 TEST_F(ApplyTest, OlderDriverNeverTouchesTheHandOverValues)
 {
-    Install("9.79", kInstallDirectory);
-    SetSystemMouse(6, 10, 1);
-    PutValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod", SzValue("Windows"));
+    ASSERT_TRUE(Install("9.79", kInstallDirectory));
+    ASSERT_TRUE(SetSystemMouse(6, 10, 1));
+    ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod", SzValue("Windows")));
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(dialog, IDC_METHOD_DRIVER)));
-    Click(dialog, IDC_RESTORE_DEFAULTS);  // selects the driver method in the dialog
-    Click(dialog, IDC_APPLY);
-    EXPECT_EQ("Windows", TextValue(HKEY_CURRENT_USER, kUserTechnical, "SpeedAccelMethod"));
+    ASSERT_TRUE(Click(dialog, IDC_RESTORE_DEFAULTS));  // selects the driver method in the dialog
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
+    EXPECT_EQ(Sz("Windows"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"));
     for (const char* name : {"WindowsSpeed", "WindowsAccel", "ClearMSAccSet"})
-        EXPECT_EQ("<missing>", TextValue(HKEY_CURRENT_USER, kUserTechnical, name)) << name;
-    EXPECT_EQ("<missing>", TextValue(HKEY_LOCAL_MACHINE, kMachineTechnical, "ResetWinModif"));
+        EXPECT_EQ("absent", RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, name)) << name;
+    EXPECT_EQ("absent", RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif"));
     EXPECT_EQ("6,10,1", SystemMouseRecord());
 }
 
 TEST_F(ApplyTest, ToolhelpFindsTheHelperWhenPsapiIsMissing)
 {
-    StartHelper();
+    ASSERT_TRUE(StartHelper());
     SetEnvironmentVariableA("WINEDLLOVERRIDES", "psapi=d");
     const HWND dialog = OpenDialog();
     SetEnvironmentVariableA("WINEDLLOVERRIDES", nullptr);
     ASSERT_TRUE(dialog);
     const unsigned long long clicked = SystemMilliseconds();
-    Click(dialog, IDC_APPLY);
+    ASSERT_TRUE(Click(dialog, IDC_APPLY));
     EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
     EXPECT_EQ(1u, StartsAfter(clicked).size());
 }

@@ -15,30 +15,6 @@ std::string UniqueName(const char* prefix)
 
 }  // namespace
 
-std::string TestProgramDirectory()
-{
-    char path[MAX_PATH];
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    std::string directory(path, length);
-    return directory.substr(0, directory.find_last_of('\\'));
-}
-
-ChildProcess::~ChildProcess()
-{
-    Kill();
-    CloseHandle(m_info.hThread);
-    CloseHandle(m_info.hProcess);
-}
-
-void ChildProcess::Kill()
-{
-    if (m_killed)
-        return;
-    m_killed = true;
-    TerminateProcess(m_info.hProcess, 1);
-    WaitForSingleObject(m_info.hProcess, 10000);
-}
-
 ScratchDirectory::ScratchDirectory()
 {
     char temp[MAX_PATH];
@@ -56,7 +32,7 @@ ScratchDirectory::~ScratchDirectory()
     RemoveDirectoryA(m_path.c_str());
 }
 
-std::unique_ptr<ChildProcess> ScratchDirectory::Start(const std::string& relativePath)
+std::unique_ptr<Program> ScratchDirectory::Start(const std::string& relativePath)
 {
     const std::string target = m_path + "\\" + relativePath;
     for (std::size_t slash = relativePath.find('\\'); slash != std::string::npos;
@@ -65,7 +41,7 @@ std::unique_ptr<ChildProcess> ScratchDirectory::Start(const std::string& relativ
         if (CreateDirectoryA(folder.c_str(), nullptr))
             m_created.push_back(folder);
     }
-    const std::string child = TestProgramDirectory() + "\\process_child.exe";
+    const std::string child = ProgramPath("process_child.exe");
     if (!CopyFileA(child.c_str(), target.c_str(), TRUE)) {
         ADD_FAILURE() << "cannot copy " << child << " to " << target;
         return nullptr;
@@ -73,22 +49,11 @@ std::unique_ptr<ChildProcess> ScratchDirectory::Start(const std::string& relativ
     m_created.push_back(target);
 
     const std::string eventName = UniqueName("dv_child_ready_");
-    HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
-    std::string commandLine = "\"" + target + "\" " + eventName;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION info = {};
-    if (!CreateProcessA(target.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &info)) {
-        CloseHandle(ready);
-        ADD_FAILURE() << "cannot start " << target;
-        return nullptr;
-    }
-    auto process = std::make_unique<ChildProcess>(info);
-    HANDLE waits[] = {ready, info.hProcess};
-    const DWORD woken = WaitForMultipleObjects(2, waits, FALSE, kStartTimeoutMs);
+    const HANDLE ready = CreateEventA(nullptr, TRUE, FALSE, eventName.c_str());
+    auto process = std::make_unique<Program>(target, eventName);
+    const bool running = process->Started() && WaitForSingleObject(ready, kStartTimeoutMs) == WAIT_OBJECT_0;
     CloseHandle(ready);
-    if (woken != WAIT_OBJECT_0) {
+    if (!running) {
         ADD_FAILURE() << target << " did not get ready";
         return nullptr;
     }

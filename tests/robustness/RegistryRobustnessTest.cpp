@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <iterator>
 #include <map>
 #include <random>
 #include <set>
@@ -14,14 +15,14 @@
 #include "registry/RegistryKey.h"
 #include "settings/AdvancedSettings.h"
 #include "tests/robustness/Reference.h"
+#include "tests/support/DriverExpectations.h"
 #include "tests/support/ScratchRegistry.h"
 
 namespace {
 
-const char kMachineTechnicalKey[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kUserTechnicalKey[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kGamingKey[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
-const char kSetupKey[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Setup";
+using expected::kGamingKey;
+using expected::kTechnicalKey;
+
 const char kValuesKey[] = "Software\\Robustness\\Values";
 
 struct LayoutValue {
@@ -32,9 +33,9 @@ struct LayoutValue {
 
 // Every value that LoadSettings reads.
 const LayoutValue kLayout[] = {
-    {HKEY_LOCAL_MACHINE, kMachineTechnicalKey, "UseTSGameScheme"},
-    {HKEY_CURRENT_USER, kUserTechnicalKey, "OptimizeTracking"},
-    {HKEY_CURRENT_USER, kUserTechnicalKey, "SpeedAccelMethod"},
+    {HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme"},
+    {HKEY_CURRENT_USER, kTechnicalKey, "OptimizeTracking"},
+    {HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"},
     {HKEY_CURRENT_USER, kGamingKey, "GamerAcceleration"},
     {HKEY_CURRENT_USER, kGamingKey, "GamerScaling"},
     {HKEY_CURRENT_USER, kGamingKey, "GamerMappingKeys"},
@@ -56,15 +57,12 @@ const TypeName kTypes[] = {
 
 const std::size_t kSizes[] = {0, 1, 2, 3, 4, 5, 8, 255, 4096, 65535, 65536};
 
-// Texts the rules single out, and their near misses.
-const char* const kTexts[] = {
-    "off", "OFF", "oFf", "of", "off ", " off", "0", "00", " 0", "0 ", "1", "false", "no",
-    "On", "ON", "on", "oN", "On ", " On", "O", "\xCFn", "Onn",
-    "Speed", "SPEED", "sPeEd", "Speed ", "Spee", "Precision",
-    "Windows", "WINDOWS", "windows", "Window", "Windows.", "Driver", "\xD7indows",
-    "9.80", "9.79", "9.8", "9.7", "9.76", "9.75", "10.0", "11.00", "8.99", "9", ".80", "9.",
-    " 9.80", "\t9.80", "+9.80", "-9.80", "9.76a", "9.761", "9.80.1234", "09.080", "x9.80",
-    "99999999999999999999.1", "9.99999999999999999999",
+// Texts that the loading rules single out, and their near misses; the flag texts and
+// the versions come from their own tables.
+const char* const kLoadTexts[] = {
+    "On", "ON", "on", "oN", "On ", " On", "O", "\xCFn", "Onn", "Speed", "SPEED", "sPeEd", "Speed ", "Spee", "Precision",
+    "Windows", "WINDOWS", "windows", "Window", "Windows.", "Driver", "\xD7indows", "09.080", "x9.80",
+    "99999999999999999999.1",
 };
 
 struct Sample {
@@ -118,7 +116,12 @@ std::vector<std::pair<std::string, std::string>> Contents()
         contents.push_back({n + " letters, NUL at the end", WithLastByte(letters, '\0')});
         contents.push_back({n + " of zeros", std::string(size, '\0')});
     }
-    for (const char* text : kTexts) {
+    std::vector<const char*> texts(std::begin(kLoadTexts), std::end(kLoadTexts));
+    for (const expected::FlagText& flag : expected::kFlagTexts)
+        texts.push_back(flag.text);
+    for (const expected::Version& version : expected::kVersions)
+        texts.push_back(version.productId);
+    for (const char* text : texts) {
         contents.push_back({std::string("text \"") + text + "\" with its NUL", std::string(text) + '\0'});
         contents.push_back({std::string("text \"") + text + "\" without a NUL", text});
     }
@@ -149,14 +152,6 @@ std::vector<Sample> Samples()
     return samples;
 }
 
-std::vector<int> Fields(const AdvancedSettings& s)
-{
-    return {s.m_bGameDetection,     s.m_bKeepAcceleration, s.m_bKeepButtonMapping,
-            s.m_bKeepKeystrokes,    s.m_bKeepOtherMappings, s.m_bKeepSpeed,
-            s.m_bKeepOrientation,   s.m_nTrackingMode,     s.m_nSpeedAccelMethod,
-            s.m_bSpeedMethodAvailable, s.m_nAppliedSpeedAccelMethod};
-}
-
 // A record whose every field shows whether the load wrote it.
 AdvancedSettings Untouched()
 {
@@ -184,7 +179,7 @@ TEST_F(RegistryRobustness, TheRegistryKeepsTheWrittenBytes)
 {
     std::set<DWORD> typesWithAddedNul;
     for (const Sample& sample : samples) {
-        PutValue(HKEY_CURRENT_USER, kValuesKey, "Value", sample.value);
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kValuesKey, "Value", sample.value));
         const std::optional<RegValue> stored = GetValue(HKEY_CURRENT_USER, kValuesKey, "Value");
         ASSERT_TRUE(stored.has_value()) << sample.label;
         EXPECT_EQ(sample.value.type, stored->type) << sample.label;
@@ -204,7 +199,7 @@ TEST_F(RegistryRobustness, TheRegistryKeepsTheWrittenBytes)
 TEST_F(RegistryRobustness, ReadStringAndReadBoolOfEveryValue)
 {
     for (const Sample& sample : samples) {
-        PutValue(HKEY_CURRENT_USER, kValuesKey, "Value", sample.value);
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kValuesKey, "Value", sample.value));
         const RegistryKey key(HKEY_CURRENT_USER, kValuesKey, true);
 
         const reference::StringRead expectedString = reference::ReadString(sample.value);
@@ -239,7 +234,7 @@ TEST_F(RegistryRobustness, ReadBoolOfNumbersOfTheWrongSize)
         {std::string("\0\0\0\0\0\0\0\0", 8), false, 5},
     };
     for (const auto& c : cases) {
-        PutValue(HKEY_CURRENT_USER, kValuesKey, "Number", RegValue{REG_DWORD, c.data});
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kValuesKey, "Number", RegValue{REG_DWORD, c.data}));
         const RegistryKey key(HKEY_CURRENT_USER, kValuesKey, true);
         int flag = 7;
         EXPECT_EQ(c.read, key.ReadBool("Number", flag, 5)) << Hex(c.data);
@@ -252,12 +247,12 @@ TEST_F(RegistryRobustness, LoadSettingsWithEveryValueUnderEveryName)
     for (const Sample& sample : samples) {
         std::map<std::string, RegValue> values;
         for (const LayoutValue& value : kLayout) {
-            PutValue(value.root, value.key, value.name, sample.value);
+            ASSERT_TRUE(PutValue(value.root, value.key, value.name, sample.value));
             values[value.name] = sample.value;
         }
         AdvancedSettings loaded = Untouched();
         LoadSettings(loaded);
-        EXPECT_EQ(Fields(reference::LoadedSettings(values, Untouched())), Fields(loaded)) << sample.label;
+        EXPECT_EQ(Describe(reference::LoadedSettings(values, Untouched())), Describe(loaded)) << sample.label;
     }
 }
 
@@ -268,12 +263,12 @@ TEST_F(RegistryRobustness, LoadSettingsWithOneValueAtATime)
         for (const Sample& sample : samples) {
             if (sample.value.type != REG_SZ && sample.value.type != REG_DWORD)
                 continue;
-            DeleteKeyTree(HKEY_LOCAL_MACHINE, "SOFTWARE\\Tessaro");
-            DeleteKeyTree(HKEY_CURRENT_USER, "Software\\Tessaro");
-            PutValue(value.root, value.key, value.name, sample.value);
+            DeleteKeyTree(HKEY_LOCAL_MACHINE, expected::kVendorKey);
+            DeleteKeyTree(HKEY_CURRENT_USER, expected::kVendorKey);
+            ASSERT_TRUE(PutValue(value.root, value.key, value.name, sample.value));
             AdvancedSettings loaded = Untouched();
             LoadSettings(loaded);
-            EXPECT_EQ(Fields(reference::LoadedSettings({{value.name, sample.value}}, Untouched())), Fields(loaded))
+            EXPECT_EQ(Describe(reference::LoadedSettings({{value.name, sample.value}}, Untouched())), Describe(loaded))
                 << value.name << ": " << sample.label;
         }
     }
@@ -282,7 +277,7 @@ TEST_F(RegistryRobustness, LoadSettingsWithOneValueAtATime)
 TEST_F(RegistryRobustness, VersionChecksWithEveryProductId)
 {
     for (const Sample& sample : samples) {
-        PutValue(HKEY_LOCAL_MACHINE, kSetupKey, "ProductID", sample.value);
+        ASSERT_TRUE(PutValue(HKEY_LOCAL_MACHINE, expected::kSetupKey, "ProductID", sample.value));
         EXPECT_EQ(reference::VersionAtLeast(sample.value, 76), IsDriverSupported()) << sample.label;
         EXPECT_EQ(reference::VersionAtLeast(sample.value, 80), IsSpeedMethodSupported()) << sample.label;
     }

@@ -9,11 +9,11 @@
 #include "settings/AdvancedSettings.h"
 #include "settings/PointerHandOver.h"
 #include "tests/settings/SettingsTestSupport.h"
-#include "tests/support/ScratchRegistry.h"
 
 namespace {
 
 using Calls = std::vector<std::string>;
+using expected::kTechnicalKey;
 
 const Calls kToDriverCalls = {
     "GETMOUSESPEED ui=0 flags=0",
@@ -22,33 +22,27 @@ const Calls kToDriverCalls = {
     "SETMOUSE ui=0 0,0,0 flags=3",
 };
 
-std::string ValueText(HKEY root, const char* name)
-{
-    const std::optional<RegValue> value = GetValue(root, kTechnicalPath, name);
-    return value ? Render(*value) : "absent";
-}
-
 // The hand-over's values as they stand during a system call.
 std::string HandOverValues()
 {
-    return "method=" + ValueText(HKEY_CURRENT_USER, "SpeedAccelMethod") +
-           " clear=" + ValueText(HKEY_CURRENT_USER, "ClearMSAccSet") +
-           " speed=" + ValueText(HKEY_CURRENT_USER, "WindowsSpeed") +
-           " accel=" + ValueText(HKEY_CURRENT_USER, "WindowsAccel") +
-           " reset=" + ValueText(HKEY_LOCAL_MACHINE, "ResetWinModif");
+    return "method=" + RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod") +
+           " clear=" + RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "ClearMSAccSet") +
+           " speed=" + RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsSpeed") +
+           " accel=" + RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel") +
+           " reset=" + RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif");
 }
 
 // Runs the hand-over on the keys the store hands it.
 void HandOver(AdvancedSettings& settings)
 {
-    RegistryKey machineKey(HKEY_LOCAL_MACHINE, kTechnicalPath, false);
-    RegistryKey userKey(HKEY_CURRENT_USER, kTechnicalPath, false);
+    RegistryKey machineKey(HKEY_LOCAL_MACHINE, kTechnicalKey, false);
+    RegistryKey userKey(HKEY_CURRENT_USER, kTechnicalKey, false);
     HandOverPointerParameters(settings, machineKey, userKey);
 }
 
 AdvancedSettings Switching(int method, int applied)
 {
-    AdvancedSettings settings = DefaultSettings();
+    AdvancedSettings settings = expected::DefaultSettings();
     settings.m_bSpeedMethodAvailable = 1;
     settings.m_nSpeedAccelMethod = method;
     settings.m_nAppliedSpeedAccelMethod = applied;
@@ -58,7 +52,7 @@ AdvancedSettings Switching(int method, int applied)
 TEST(PointerHandOver, ToTheDriverAndBackThroughTheStore)
 {
     ScratchRegistry scratch;
-    PutValue(HKEY_CURRENT_USER, kTechnicalPath, "SpeedAccelMethod", SzValue("Windows"));
+    ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod", SzValue("Windows")));
     AdvancedSettings settings;
     LoadSettings(settings);
     ASSERT_EQ(1, settings.m_nAppliedSpeedAccelMethod);
@@ -80,16 +74,16 @@ TEST(PointerHandOver, ToTheDriverAndBackThroughTheStore)
     EXPECT_EQ(0, settings.m_nAppliedSpeedAccelMethod);
     EXPECT_EQ(0, settings.m_nSpeedAccelMethod);
     const RegistryContents machineAtDriver = {
-        {kTechnical + ":UseTSGameScheme", Sz("On")},
-        {kTechnical + ":ResetWinModif", Sz("On")},
+        {Technical("UseTSGameScheme"), Sz("On")},
+        {Technical("ResetWinModif"), Sz("On")},
     };
     EXPECT_EQ(machineAtDriver, Dump(HKEY_LOCAL_MACHINE));
     RegistryContents user = Dump(HKEY_CURRENT_USER);
-    EXPECT_EQ(Sz("Driver"), user[kTechnical + ":SpeedAccelMethod"]);
-    EXPECT_EQ(Sz("off"), user[kTechnical + ":ClearMSAccSet"]);
-    EXPECT_EQ(Sz("14"), user[kTechnical + ":WindowsSpeed"]);
-    EXPECT_EQ(Sz("6,10,1"), user[kTechnical + ":WindowsAccel"]);
-    EXPECT_EQ(Sz("Precision"), user[kTechnical + ":OptimizeTracking"]);
+    EXPECT_EQ(Sz("Driver"), user[Technical("SpeedAccelMethod")]);
+    EXPECT_EQ(Sz("off"), user[Technical("ClearMSAccSet")]);
+    EXPECT_EQ(Sz("14"), user[Technical("WindowsSpeed")]);
+    EXPECT_EQ(Sz("6,10,1"), user[Technical("WindowsAccel")]);
+    EXPECT_EQ(Sz("Precision"), user[Technical("OptimizeTracking")]);
     EXPECT_EQ(5u + 6u, user.size());
 
     AdvancedSettings reloaded;
@@ -107,8 +101,8 @@ TEST(PointerHandOver, ToTheDriverAndBackThroughTheStore)
         EXPECT_EQ((Calls{duringSets, duringSets}), recorder.Observed());
     }
     EXPECT_EQ(1, settings.m_nAppliedSpeedAccelMethod);
-    EXPECT_EQ(Sz("Off"), Dump(HKEY_LOCAL_MACHINE)[kTechnical + ":ResetWinModif"]);
-    user[kTechnical + ":SpeedAccelMethod"] = Sz("Windows");
+    EXPECT_EQ(Sz("Off"), Dump(HKEY_LOCAL_MACHINE)[Technical("ResetWinModif")]);
+    user[Technical("SpeedAccelMethod")] = Sz("Windows");
     EXPECT_EQ(user, Dump(HKEY_CURRENT_USER));
     LoadSettings(reloaded);
     EXPECT_EQ(1, reloaded.m_nAppliedSpeedAccelMethod);
@@ -153,14 +147,14 @@ TEST(PointerHandOver, ToWindowsRestoresTheStoredCopies)
         ScratchRegistry scratch;
         RegistryContents user;
         if (c.speed) {
-            PutValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsSpeed", *c.speed);
-            user[kTechnical + ":WindowsSpeed"] = Render(*c.speed);
+            ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsSpeed", *c.speed));
+            user[Technical("WindowsSpeed")] = Render(*c.speed);
         }
         if (c.accel) {
-            PutValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsAccel", *c.accel);
-            user[kTechnical + ":WindowsAccel"] = Render(*c.accel);
+            ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel", *c.accel));
+            user[Technical("WindowsAccel")] = Render(*c.accel);
         }
-        user[kTechnical + ":SpeedAccelMethod"] = Sz("Windows");
+        user[Technical("SpeedAccelMethod")] = Sz("Windows");
 
         SystemParametersRecorder recorder({true, 3, true, {7, 7, 7}});
         AdvancedSettings settings = Switching(1, 0);
@@ -169,7 +163,7 @@ TEST(PointerHandOver, ToWindowsRestoresTheStoredCopies)
         EXPECT_EQ(1, settings.m_nAppliedSpeedAccelMethod) << c.label;
         EXPECT_EQ(1, settings.m_nSpeedAccelMethod) << c.label;
         EXPECT_EQ(user, Dump(HKEY_CURRENT_USER)) << c.label;
-        EXPECT_EQ((RegistryContents{{kTechnical + ":ResetWinModif", Sz("Off")}}), Dump(HKEY_LOCAL_MACHINE))
+        EXPECT_EQ((RegistryContents{{Technical("ResetWinModif"), Sz("Off")}}), Dump(HKEY_LOCAL_MACHINE))
             << c.label;
     }
 }
@@ -198,8 +192,8 @@ TEST(PointerHandOver, ToTheDriverStoresOnlyWhatTheSystemReported)
     for (const auto& c : cases) {
         ScratchRegistry scratch;
         if (c.earlierCopies) {
-            PutValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsSpeed", SzValue("7"));
-            PutValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsAccel", SzValue("1,2,3"));
+            ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsSpeed", SzValue("7")));
+            ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel", SzValue("1,2,3")));
         }
         SystemParametersRecorder recorder(c.answers);
         AdvancedSettings settings = Switching(0, 1);
@@ -208,15 +202,15 @@ TEST(PointerHandOver, ToTheDriverStoresOnlyWhatTheSystemReported)
         EXPECT_EQ(kToDriverCalls, recorder.Calls()) << c.label;
         EXPECT_EQ(0, settings.m_nAppliedSpeedAccelMethod) << c.label;
         RegistryContents user = {
-            {kTechnical + ":SpeedAccelMethod", Sz("Driver")},
-            {kTechnical + ":ClearMSAccSet", Sz("off")},
+            {Technical("SpeedAccelMethod"), Sz("Driver")},
+            {Technical("ClearMSAccSet"), Sz("off")},
         };
         if (c.speed)
-            user[kTechnical + ":WindowsSpeed"] = Sz(*c.speed);
+            user[Technical("WindowsSpeed")] = Sz(*c.speed);
         if (c.accel)
-            user[kTechnical + ":WindowsAccel"] = Sz(*c.accel);
+            user[Technical("WindowsAccel")] = Sz(*c.accel);
         EXPECT_EQ(user, Dump(HKEY_CURRENT_USER)) << c.label;
-        EXPECT_EQ((RegistryContents{{kTechnical + ":ResetWinModif", Sz("On")}}), Dump(HKEY_LOCAL_MACHINE))
+        EXPECT_EQ((RegistryContents{{Technical("ResetWinModif"), Sz("On")}}), Dump(HKEY_LOCAL_MACHINE))
             << c.label;
     }
 }
@@ -227,9 +221,9 @@ TEST(PointerHandOver, NothingUnlessTheMethodSwitchesBetweenDriverAndWindows)
                                            {1, 2}, {0, 2}, {0, -1}, {1, -1}, {2, 2}};
     for (const auto& method : methods) {
         ScratchRegistry scratch;
-        PutValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsSpeed", SzValue("14"));
-        PutValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsAccel", SzValue("6,10,1"));
-        PutValue(HKEY_LOCAL_MACHINE, kTechnicalPath, "ResetWinModif", SzValue("On"));
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsSpeed", SzValue("14")));
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel", SzValue("6,10,1")));
+        ASSERT_TRUE(PutValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif", SzValue("On")));
         const RegistryContents machine = Dump(HKEY_LOCAL_MACHINE);
         const RegistryContents user = Dump(HKEY_CURRENT_USER);
 

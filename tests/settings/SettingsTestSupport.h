@@ -1,39 +1,22 @@
-// Shared by the settings tests: the driver's key paths, a readable form of the
-// record and of registry contents, and a recorder for the system pointer calls.
+// Shared by the settings tests: the names of the driver's values in a registry dump,
+// and a recorder for the system pointer calls.
 #pragma once
 
 #include <windows.h>
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
 #include "settings/AdvancedSettings.h"
 #include "settings/MouseRecordText.h"
 #include "settings/PointerHandOver.h"
+#include "tests/support/DriverExpectations.h"
 #include "tests/support/ScratchRegistry.h"
 
-// As the driver names them; under HKEY_LOCAL_MACHINE only the Technical key is used.
-extern const char* const kTechnicalPath;
-extern const char* const kGamingPath;
-// The same paths as Dump() spells them.
-extern const std::string kTechnical;
-extern const std::string kGaming;
-
-// What loading gives with no Drivona keys at all.
-AdvancedSettings DefaultSettings();
-// Every field of the record, by name, for comparisons with readable failures.
-std::string Describe(const AdvancedSettings& settings);
-
-// A registry value as text that shows every byte: sz:"On\0", dword:1, type 3:616263.
-std::string Render(const RegValue& value);
-std::string Sz(const std::string& text);  // Render(SzValue(text))
-std::string Dword(DWORD value);            // Render(DwordValue(value))
-
-// Every value below `root`, keyed "lower-case key path:ValueName".
-using RegistryContents = std::map<std::string, std::string>;
-RegistryContents Dump(HKEY root);
+// A value of the Technical key, or of the Gaming key, as Dump() names it.
+std::string Technical(const char* name);
+std::string Gaming(const char* name);
 
 // Takes the place of SystemParametersInfoA while it lives and puts the previous
 // function back at the end. Answers the two queries with the chosen values or fails

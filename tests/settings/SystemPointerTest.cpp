@@ -10,7 +10,6 @@
 #include "settings/AdvancedSettings.h"
 #include "settings/MouseRecordText.h"
 #include "tests/settings/SettingsTestSupport.h"
-#include "tests/support/ScratchRegistry.h"
 
 namespace {
 
@@ -75,7 +74,7 @@ TEST(SystemPointerParameters, AccelerationRecordRoundTrip)
     ASSERT_EQ(record, SystemRecord());
 
     ScratchRegistry scratch;
-    PutValue(HKEY_CURRENT_USER, kTechnicalPath, "SpeedAccelMethod", SzValue("Windows"));
+    ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, expected::kTechnicalKey, "SpeedAccelMethod", SzValue("Windows")));
     AdvancedSettings settings;
     LoadSettings(settings);
     settings.m_bSpeedMethodAvailable = 1;
@@ -83,7 +82,7 @@ TEST(SystemPointerParameters, AccelerationRecordRoundTrip)
     settings.m_nSpeedAccelMethod = 0;
     SaveSettings(settings);
     EXPECT_EQ((MouseRecord{0, 0, 0}), SystemRecord());
-    EXPECT_EQ(SzValue("6,10,1"), GetValue(HKEY_CURRENT_USER, kTechnicalPath, "WindowsAccel"));
+    EXPECT_EQ(SzValue("6,10,1"), GetValue(HKEY_CURRENT_USER, expected::kTechnicalKey, "WindowsAccel"));
 
     settings.m_nSpeedAccelMethod = 1;
     SaveSettings(settings);

@@ -3,19 +3,18 @@
 #include <gtest/gtest.h>
 
 #include "resources/resource.h"
-#include "tests/dialog/ModalDialog.h"
 #include "tests/soak/ResourceMeter.h"
+#include "tests/support/DriverExpectations.h"
+#include "tests/support/ModalDialog.h"
 #include "tests/support/ScratchRegistry.h"
 
 namespace {
-
-const char kSetupKey[] = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Setup";
 
 TEST(DialogSoak, FiftyOpenedAndClosed)
 {
     constexpr int kCycles = 50;
     ScratchRegistry scratch;
-    PutValue(HKEY_LOCAL_MACHINE, kSetupKey, "ProductID", SzValue("9.80"));
+    ASSERT_TRUE(PutValue(HKEY_LOCAL_MACHINE, expected::kSetupKey, "ProductID", SzValue("9.80")));
     int cancelled = 0;
     int speedMethodEnabled = 0;
     const ResourceTrend trend = Soak(kCycles, 1, [&](int i) {

@@ -58,14 +58,19 @@ Program::Program(const std::string& path, const std::string& arguments, const ch
 
 Program::~Program()
 {
-    if (!m_process.hProcess)
+    if (!Started())
         return;
-    if (!HasEnded(0)) {
-        TerminateProcess(m_process.hProcess, 1);
-        WaitForSingleObject(m_process.hProcess, 5000);
-    }
+    Kill();
     CloseHandle(m_process.hThread);
     CloseHandle(m_process.hProcess);
+}
+
+void Program::Kill()
+{
+    if (HasEnded(0))
+        return;
+    TerminateProcess(m_process.hProcess, 1);
+    WaitForSingleObject(m_process.hProcess, 10000);
 }
 
 bool Program::HasEnded(DWORD timeoutMs) const

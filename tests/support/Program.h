@@ -1,4 +1,5 @@
-// Starting real programs from a test, and finding and reading their windows.
+// Starting real programs from a test or a measurement, and finding and reading their
+// windows. Needs nothing of GoogleTest.
 #pragma once
 
 #include <windows.h>
@@ -6,10 +7,10 @@
 #include <string>
 #include <vector>
 
-// A file beside the running test program.
+// A file beside the running program.
 std::string ProgramPath(const char* fileName);
 
-// A started process; ended with TerminateProcess when the test lets go of it.
+// A started process; ended with TerminateProcess when it is let go of while it runs.
 class Program {
 public:
     explicit Program(const std::string& path, const std::string& arguments = "",
@@ -20,9 +21,11 @@ public:
     Program& operator=(const Program&) = delete;
 
     bool Started() const { return m_process.hProcess != nullptr; }
-    DWORD ProcessId() const { return m_process.dwProcessId; }
+    DWORD Id() const { return m_process.dwProcessId; }
     bool HasEnded(DWORD timeoutMs) const;
     DWORD ExitCode() const;
+    // Terminates the process and waits until it has ended.
+    void Kill();
 
 private:
     PROCESS_INFORMATION m_process = {};

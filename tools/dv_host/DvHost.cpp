@@ -10,6 +10,8 @@
 
 #include <string>
 
+#include "settings/RegistryLayout.h"
+
 namespace {
 
 const char kWindowClass[] = "DrivonaHelperStandIn";
@@ -20,23 +22,21 @@ struct Setting {
     const char* name;
 };
 
-const char kTechnical[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-const char kGaming[] = "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
-
+// Every value that the program writes for the driver.
 const Setting kSettings[] = {
-    {HKEY_LOCAL_MACHINE, kTechnical, "UseTSGameScheme"},
-    {HKEY_LOCAL_MACHINE, kTechnical, "ResetWinModif"},
-    {HKEY_CURRENT_USER, kTechnical, "OptimizeTracking"},
-    {HKEY_CURRENT_USER, kTechnical, "SpeedAccelMethod"},
-    {HKEY_CURRENT_USER, kTechnical, "WindowsSpeed"},
-    {HKEY_CURRENT_USER, kTechnical, "WindowsAccel"},
-    {HKEY_CURRENT_USER, kTechnical, "ClearMSAccSet"},
-    {HKEY_CURRENT_USER, kGaming, "GamerAcceleration"},
-    {HKEY_CURRENT_USER, kGaming, "GamerScaling"},
-    {HKEY_CURRENT_USER, kGaming, "GamerMappingKeys"},
-    {HKEY_CURRENT_USER, kGaming, "GamerMappingButton"},
-    {HKEY_CURRENT_USER, kGaming, "GamerMappingsOther"},
-    {HKEY_CURRENT_USER, kGaming, "GamerOrientation"},
+    {HKEY_LOCAL_MACHINE, layout::kTechnicalKey, layout::kUseGameScheme},
+    {HKEY_LOCAL_MACHINE, layout::kTechnicalKey, layout::kResetWinModif},
+    {HKEY_CURRENT_USER, layout::kTechnicalKey, layout::kOptimizeTracking},
+    {HKEY_CURRENT_USER, layout::kTechnicalKey, layout::kSpeedAccelMethod},
+    {HKEY_CURRENT_USER, layout::kTechnicalKey, layout::kWindowsSpeed},
+    {HKEY_CURRENT_USER, layout::kTechnicalKey, layout::kWindowsAccel},
+    {HKEY_CURRENT_USER, layout::kTechnicalKey, layout::kClearMsAccSet},
+    {HKEY_CURRENT_USER, layout::kGamingKey, layout::kGamerAcceleration},
+    {HKEY_CURRENT_USER, layout::kGamingKey, layout::kGamerScaling},
+    {HKEY_CURRENT_USER, layout::kGamingKey, layout::kGamerMappingKeys},
+    {HKEY_CURRENT_USER, layout::kGamingKey, layout::kGamerMappingButton},
+    {HKEY_CURRENT_USER, layout::kGamingKey, layout::kGamerMappingsOther},
+    {HKEY_CURRENT_USER, layout::kGamingKey, layout::kGamerOrientation},
 };
 
 unsigned long long Milliseconds(const FILETIME& time)

@@ -2,6 +2,9 @@
 
 #include <windows.h>
 
+#include "app/DriverSetup.h"
+#include "driver/HelperPath.h"
+
 namespace driver_install {
 
 namespace {
@@ -18,25 +21,26 @@ bool Install(const Options& options)
 {
     Uninstall();
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, kSetupKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, driver_setup::kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
                         nullptr) != ERROR_SUCCESS)
         return false;
-    bool ok = WriteText(key, "ProductID", options.productId);
+    bool ok = WriteText(key, driver_setup::kProductId, options.productId);
     if (!options.directory.empty())
-        ok = WriteText(key, "Drivona Directory", options.directory) && ok;
+        ok = WriteText(key, driver_setup::kDirectory, options.directory) && ok;
     RegCloseKey(key);
-    if (options.helper.empty() || options.directory.empty())
+    const std::string target = HelperPathBelow(options.directory);
+    if (options.helper.empty() || target.empty())
         return ok;
-    const std::string system = options.directory + "\\System";
+    const std::string system = target.substr(0, target.find_last_of('\\'));
     CreateDirectoryA(options.directory.c_str(), nullptr);
     CreateDirectoryA(system.c_str(), nullptr);
-    return CopyFileA(options.helper.c_str(), (system + "\\dv_host.exe").c_str(), FALSE) && ok;
+    return CopyFileA(options.helper.c_str(), target.c_str(), FALSE) && ok;
 }
 
 void Uninstall()
 {
-    RegDeleteTreeA(HKEY_LOCAL_MACHINE, kSetupKey);
-    RegDeleteKeyA(HKEY_LOCAL_MACHINE, kSetupKey);
+    RegDeleteTreeA(HKEY_LOCAL_MACHINE, driver_setup::kKey);
+    RegDeleteKeyA(HKEY_LOCAL_MACHINE, driver_setup::kKey);
 }
 
 }  // namespace driver_install

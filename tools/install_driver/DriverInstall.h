@@ -5,8 +5,6 @@
 
 namespace driver_install {
 
-constexpr const char* kSetupKey = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Setup";
-
 struct Options {
     std::string productId = "9.80";
     std::string directory = "C:\\Program Files\\Drivona";  // empty: no "Drivona Directory" value
@@ -14,7 +12,8 @@ struct Options {
 };
 
 // Writes "ProductID" and "Drivona Directory" into HKEY_LOCAL_MACHINE and copies the
-// helper to <directory>\System\dv_host.exe. False when any step failed.
+// helper to where the program starts it, when the directory is one it starts from.
+// False when any step failed.
 bool Install(const Options& options);
 
 // Removes the setup key.

@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <atomic>
-#include <thread>
-
 #include "settings/AdvancedSettings.h"
 
 class ModalDialog {
@@ -39,10 +36,12 @@ public:
     const AdvancedSettings& FinalRecord() const { return m_record; }
 
 private:
-    std::atomic<DWORD> m_threadId{0};
-    std::atomic<bool> m_ended{false};
+    static DWORD WINAPI Run(void* self);
+
+    HANDLE m_opened;  // set once the dialog has initialised
+    HANDLE m_thread = nullptr;
+    DWORD m_threadId = 0;
     HWND m_hWnd = nullptr;
     INT_PTR m_result = 0;
     AdvancedSettings m_record;
-    std::thread m_thread;
 };
