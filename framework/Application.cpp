@@ -1,5 +1,6 @@
 #include "framework/Application.h"
 
+#include <string>
 #include <vector>
 
 #include "framework/DialogBase.h"
@@ -24,45 +25,30 @@ Application* Application::Current()
     return s_current;
 }
 
-int Application::Run()
-{
-    // Start-up does all its work in InitInstance; there is no message loop of our own.
-    InitInstance();
-    return 0;
-}
-
 namespace {
 
-std::string ModulePath()
+// The executable's path without its extension.
+std::string ModuleStem()
 {
     std::vector<char> path(MAX_PATH);
-    for (;;) {
-        const DWORD length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (length < path.size())
-            return std::string(path.data(), length);
+    DWORD length = 0;
+    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size())
         path.resize(path.size() * 2);
-    }
+    std::string stem(path.data(), length);
+    const std::string::size_type dot = stem.rfind('.');
+    if (dot != std::string::npos && dot > stem.find_last_of("\\/") + 1)
+        stem.erase(dot);
+    return stem;
 }
 
 }  // namespace
-
-std::string Application::Title() const
-{
-    std::string name = ModulePath();
-    const std::string::size_type slash = name.find_last_of("\\/");
-    if (slash != std::string::npos)
-        name.erase(0, slash + 1);
-    const std::string::size_type dot = name.rfind('.');
-    if (dot != std::string::npos)
-        name.erase(dot);
-    return name;
-}
 
 int Application::MessageBoxFromResource(UINT stringId, UINT type, UINT helpContextId) const
 {
     char text[1024] = "";
     LoadStringA(GetModuleHandleA(nullptr), stringId, text, sizeof(text));
-    const std::string caption = Title();
+    const std::string stem = ModuleStem();
+    const std::string caption = stem.substr(stem.find_last_of("\\/") + 1);
     MSGBOXPARAMSA params = {};
     params.cbSize = sizeof(params);
     params.hwndOwner = m_pMainWnd ? m_pMainWnd->Handle() : nullptr;
@@ -81,14 +67,9 @@ bool Application::RouteCommand(UINT)
 
 void Application::OnHelp()
 {
-    std::string helpFile = ModulePath();
-    const std::string::size_type dot = helpFile.rfind('.');
-    if (dot != std::string::npos)
-        helpFile.erase(dot);
-    helpFile += ".hlp";
-    if (GetFileAttributesA(helpFile.c_str()) == INVALID_FILE_ATTRIBUTES)
-        return;
-    WinHelpA(m_pMainWnd ? m_pMainWnd->Handle() : nullptr, helpFile.c_str(), HELP_FINDER, 0);
+    const std::string helpFile = ModuleStem() + ".hlp";
+    if (GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES)
+        WinHelpA(m_pMainWnd ? m_pMainWnd->Handle() : nullptr, helpFile.c_str(), HELP_FINDER, 0);
 }
 
 }  // namespace framework

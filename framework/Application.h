@@ -3,8 +3,6 @@
 
 #include <windows.h>
 
-#include <string>
-
 namespace framework {
 
 class DialogBase;
@@ -20,16 +18,12 @@ public:
     // The one instance of the program, or null when none was constructed.
     static Application* Current();
 
-    // The per-instance start-up. Returning false ends the program.
+    // The per-instance start-up, which does all the work: there is no message loop of
+    // the framework's own. Returning false ends the program.
     virtual bool InitInstance() = 0;
 
-    // Runs InitInstance; the program's exit code.
-    int Run();
-
-    // The program's title: the executable's base name without its extension.
-    std::string Title() const;
-
-    // A message box with a string resource as text and the title as caption.
+    // A message box with a string resource as text and the program's title (the
+    // executable's base name without its extension) as caption.
     int MessageBoxFromResource(UINT stringId, UINT type, UINT helpContextId) const;
 
     // Commands that no window handled come here. False when the map has no entry.

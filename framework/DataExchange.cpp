@@ -16,11 +16,6 @@ bool StartsGroup(HWND control)
 
 }  // namespace
 
-DataExchange::DataExchange(HWND dialog, ExchangeDirection direction)
-    : m_hDialog(dialog), m_direction(direction)
-{
-}
-
 void DataExchange::CheckBox(int id, int& value)
 {
     const HWND control = GetDlgItem(m_hDialog, id);

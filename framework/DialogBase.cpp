@@ -54,11 +54,6 @@ void DialogBase::OnOK()
         EndDialog(IDOK);
 }
 
-void DialogBase::OnCancel()
-{
-    EndDialog(IDCANCEL);
-}
-
 void DialogBase::EndDialog(INT_PTR result)
 {
     ::EndDialog(m_hWnd, result);
@@ -115,7 +110,7 @@ bool DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESU
         OnOK();
         return true;
     case IDCANCEL:  // also Escape and the close box
-        OnCancel();
+        EndDialog(IDCANCEL);
         return true;
     default:
         Application* app = Application::Current();

@@ -33,7 +33,6 @@ protected:
     virtual void DoDataExchange(DataExchange&) {}
     // Pulls the controls into the record, then ends the dialog with IDOK.
     virtual void OnOK();
-    virtual void OnCancel();
     void EndDialog(INT_PTR result);
 
     // The derived class's message map; false when it does not handle the message.

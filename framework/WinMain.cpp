@@ -4,5 +4,8 @@
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
     framework::Application* app = framework::Application::Current();
-    return app ? app->Run() : 1;
+    if (!app)
+        return 1;
+    app->InitInstance();
+    return 0;
 }
