@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <iterator>
 #include <memory>
 #include <string>
 
@@ -29,24 +28,20 @@ const char kMouse[] = "Control Panel\\Mouse";
 const char kCaption[] = "Drivona - Erweiterte Einstellungen";
 const unsigned long long kRestartDelayMs = 4000;
 
-const char* const kHelperNames[] = {"dv_host.exe", "DV_HOST.EXE", "Dv_Host.exe", "dv_host.exe.old",
-                                    "my_dv_host.exe", "AdvancedSettings.exe"};
-
-void EndProcessesNamed(const char* const* names, size_t count)
+// Ends every helper and every copy of the program that runs in this prefix.
+void EndLeftovers()
 {
     const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
     PROCESSENTRY32 entry = {};
     entry.dwSize = sizeof(entry);
     for (BOOL more = Process32First(snapshot, &entry); more; more = Process32Next(snapshot, &entry)) {
-        for (size_t i = 0; i < count; ++i) {
-            if (lstrcmpA(entry.szExeFile, names[i]) != 0)
-                continue;
-            const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
-            if (process) {
-                TerminateProcess(process, 1);
-                WaitForSingleObject(process, 5000);
-                CloseHandle(process);
-            }
+        if (lstrcmpiA(entry.szExeFile, "dv_host.exe") != 0 && lstrcmpiA(entry.szExeFile, "AdvancedSettings.exe") != 0)
+            continue;
+        const HANDLE process = OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE, FALSE, entry.th32ProcessID);
+        if (process) {
+            TerminateProcess(process, 1);
+            WaitForSingleObject(process, 5000);
+            CloseHandle(process);
         }
     }
     CloseHandle(snapshot);
@@ -68,7 +63,7 @@ class ApplyTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        EndLeftovers();
         DeleteKeyTree(HKEY_LOCAL_MACHINE, expected::kVendorKey);
         DeleteKeyTree(HKEY_CURRENT_USER, expected::kVendorKey);
         ASSERT_TRUE(Install("9.80", kInstallDirectory));
@@ -78,7 +73,7 @@ protected:
     void TearDown() override
     {
         m_program.reset();
-        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        EndLeftovers();
         driver_install::Uninstall();
     }
 
@@ -241,7 +236,7 @@ TEST_F(ApplyTest, InstallDirectoryThatIsNotAbsoluteStartsNothing)
         EXPECT_TRUE(ReadHelperLog(plantedLog).empty()) << "a program below the current directory was started";
         EXPECT_EQ(Dword(0), RenderedValue(HKEY_CURRENT_USER, kGamingKey, "GamerOrientation")) << "settings not saved";
         EXPECT_TRUE(WaitUntilResponsive(dialog, 1000)) << "the dialog does not answer";
-        EndProcessesNamed(kHelperNames, std::size(kHelperNames));
+        EndLeftovers();
         DeleteFileA(planted.c_str());
     }
 }
