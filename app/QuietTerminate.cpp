@@ -9,6 +9,8 @@
 
 namespace __gnu_cxx {
 
+// The runtime's own name: that is what makes the linker take this one instead of its own.
+// NOLINTNEXTLINE(bugprone-reserved-identifier)
 void __verbose_terminate_handler()
 {
     std::abort();

@@ -54,7 +54,7 @@ bool PsapiEnumerator::ListModules(HANDLE process, ModuleBuffer& modules, DWORD& 
     if (!m_pfnEnumProcessModules(process, modules, sizeof modules, &bytes))
         return false;
     // The byte count is that of the whole module list, which may not have fitted.
-    count = std::min<DWORD>(bytes / sizeof modules[0], std::size(modules));
+    count = std::min<DWORD>(bytes / sizeof(HMODULE), std::size(modules));
     return true;
 }
 

@@ -96,7 +96,7 @@ bool RegistryKey::ReadBool(const char* name, int& flag, int defaultValue) const
 bool RegistryKey::WriteString(const char* name, const std::string& text)
 {
     return RegSetValueExA(m_hKey, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                          static_cast<DWORD>(text.size() + 1)) == ERROR_SUCCESS;
+                          static_cast<DWORD>(text.size()) + 1) == ERROR_SUCCESS;
 }
 
 bool RegistryKey::WriteDword(const char* name, DWORD value)
