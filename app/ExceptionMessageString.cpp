@@ -8,6 +8,7 @@
 // calls only the members below. Compiled here from the same headers, they stand in for it.
 // Should a later runtime call a member that is not listed, the linker takes the runtime's
 // file again: the program grows and works the same.
+// NOLINTNEXTLINE(bugprone-reserved-identifier): the runtime's own switch
 #define _GLIBCXX_USE_CXX11_ABI 0  // the older string, in this file only
 
 #include <string>
