@@ -25,5 +25,6 @@ bool AdvancedSettingsApp::InitInstance()
 bool AdvancedSettingsApp::RouteCommand(UINT id)
 {
     LRESULT result = 0;
-    return framework::DispatchMessageMap(*this, kMessageMap, WM_COMMAND, MAKEWPARAM(id, 0), 0, result);
+    return framework::DispatchMessageMap(*this, kMessageMap, WM_COMMAND, MAKEWPARAM(id, 0), 0,
+                                         result);
 }

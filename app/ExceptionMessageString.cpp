@@ -18,7 +18,8 @@ template std::string& std::string::assign(const std::string&);
 template char* std::string::_S_construct(size_type, char, const std::allocator<char>&);
 template void std::string::_M_copy(char*, const char*, size_type);
 template void std::string::_M_assign(char*, size_type, char);
-template std::string::_Rep* std::string::_Rep::_S_create(size_type, size_type, const std::allocator<char>&);
+template std::string::_Rep* std::string::_Rep::_S_create(size_type, size_type,
+                                                         const std::allocator<char>&);
 template char* std::string::_Rep::_M_clone(const std::allocator<char>&, size_type);
 template char* std::string::_Rep::_M_refcopy();
 template bool std::string::_Rep::_M_is_leaked() const;

@@ -32,7 +32,8 @@ std::string ModuleStem()
 {
     std::vector<char> path(MAX_PATH);
     DWORD length = 0;
-    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) >= path.size())
+    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) >=
+           path.size())
         path.resize(path.size() * 2);
     std::string stem(path.data(), length);
     const std::string::size_type dot = stem.rfind('.');

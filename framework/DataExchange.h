@@ -12,7 +12,10 @@ enum class ExchangeDirection {
 
 class DataExchange {
 public:
-    DataExchange(HWND dialog, ExchangeDirection direction) : m_hDialog(dialog), m_direction(direction) {}
+    DataExchange(HWND dialog, ExchangeDirection direction)
+        : m_hDialog(dialog), m_direction(direction)
+    {
+    }
 
     // Push: a value outside 0..2 becomes 0 in the record first. Pull: the check state.
     void CheckBox(int id, int& value);

@@ -12,9 +12,9 @@ namespace {
 // The messages that a dialog procedure answers with its own return value. Every other
 // answer goes back through DWLP_MSGRESULT, while the procedure returns TRUE.
 const UINT kDirectlyAnswered[] = {
-    WM_CHARTOITEM,     WM_COMPAREITEM,       WM_CTLCOLORBTN,    WM_CTLCOLORDLG,
-    WM_CTLCOLOREDIT,   WM_CTLCOLORLISTBOX,   WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC,
-    WM_INITDIALOG,     WM_QUERYDRAGICON,     WM_VKEYTOITEM,
+    WM_CHARTOITEM,   WM_COMPAREITEM,     WM_CTLCOLORBTN,       WM_CTLCOLORDLG,
+    WM_CTLCOLOREDIT, WM_CTLCOLORLISTBOX, WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC,
+    WM_INITDIALOG,   WM_QUERYDRAGICON,   WM_VKEYTOITEM,
 };
 
 bool IsDirectlyAnswered(UINT message)

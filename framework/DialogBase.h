@@ -57,7 +57,8 @@ public:
 protected:
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
-        return DispatchMessageMap(static_cast<T&>(*this), T::kMessageMap, message, wParam, lParam, result);
+        return DispatchMessageMap(static_cast<T&>(*this), T::kMessageMap, message, wParam, lParam,
+                                  result);
     }
 };
 

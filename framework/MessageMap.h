@@ -8,10 +8,10 @@ namespace framework {
 
 template <class T>
 struct MessageMapEntry {
-    UINT message;                            // 0 closes the table
-    UINT code;                               // notification code of a WM_COMMAND
-    UINT id;                                 // command or control id of a WM_COMMAND
-    void (T::*command)();                    // handler of a WM_COMMAND
+    UINT message;          // 0 closes the table
+    UINT code;             // notification code of a WM_COMMAND
+    UINT id;               // command or control id of a WM_COMMAND
+    void (T::*command)();  // handler of a WM_COMMAND
     // Handler of any other message: true when it handled the message, with the answer
     // in `result`; false leaves the message to the default processing.
     bool (T::*handler)(WPARAM, LPARAM, LRESULT& result);

@@ -13,8 +13,7 @@ MouseRecord ReferenceFromText(const char* text)
     MouseRecord record = {0, 0, 0};
     const auto copy = fuzz::TerminatedCopy(std::string(text));
     size_t field = 0;
-    for (char* token = std::strtok(copy.get(), ","); token && field < record.size();
-         token = std::strtok(nullptr, ","))
+    for (char* token = std::strtok(copy.get(), ","); token && field < record.size(); token = std::strtok(nullptr, ","))
         record[field++] = fuzz::ReferenceToInt(token);
     return record;
 }

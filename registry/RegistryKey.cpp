@@ -4,8 +4,7 @@
 
 #include "registry/ValueText.h"
 
-RegistryKey::RegistryKey(HKEY root, const char* subKey, bool readOnly)
-    : m_bReadOnly(readOnly)
+RegistryKey::RegistryKey(HKEY root, const char* subKey, bool readOnly) : m_bReadOnly(readOnly)
 {
     Open(root, subKey);
 }
@@ -20,9 +19,9 @@ LONG RegistryKey::Open(HKEY root, const char* subKey)
 {
     HKEY key = nullptr;
     const LONG status = m_bReadOnly
-        ? RegOpenKeyExA(root, subKey, 0, KEY_READ, &key)
-        : RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, &key, nullptr);
+                            ? RegOpenKeyExA(root, subKey, 0, KEY_READ, &key)
+                            : RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                              KEY_ALL_ACCESS, nullptr, &key, nullptr);
     m_hKey = status == ERROR_SUCCESS ? key : nullptr;
     return status;
 }

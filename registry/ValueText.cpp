@@ -11,7 +11,8 @@ std::string TextFromValueData(const char* data, std::size_t size)
     if (!data || size == 0)
         return std::string();
     const void* nul = std::memchr(data, '\0', size);
-    const std::size_t length = nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - data) : size;
+    const std::size_t length =
+        nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - data) : size;
     return std::string(data, length);
 }
 

@@ -11,8 +11,8 @@ struct AdvancedSettings {
     int m_bKeepOtherMappings = 0;
     int m_bKeepSpeed = 0;
     int m_bKeepOrientation = 0;
-    int m_nTrackingMode = 0;       // 0 precision, 1 speed, -1 none chosen
-    int m_nSpeedAccelMethod = 0;   // 0 driver, 1 Windows, -1 none chosen
+    int m_nTrackingMode = 0;      // 0 precision, 1 speed, -1 none chosen
+    int m_nSpeedAccelMethod = 0;  // 0 driver, 1 Windows, -1 none chosen
 
     int m_bSpeedMethodAvailable = 0;     // the driver can switch the method (set by the dialog)
     int m_nAppliedSpeedAccelMethod = 0;  // the method the registry holds

@@ -19,12 +19,18 @@ const framework::MessageMapEntry<AdvancedSettingsDialog> AdvancedSettingsDialog:
 
 namespace {
 
-bool GameDetectionOn(const AdvancedSettings& s) { return s.m_bGameDetection != 0; }
+bool GameDetectionOn(const AdvancedSettings& s)
+{
+    return s.m_bGameDetection != 0;
+}
 bool GameDetectionWithDriverMethod(const AdvancedSettings& s)
 {
     return s.m_bGameDetection != 0 && s.m_nSpeedAccelMethod == 0;
 }
-bool SpeedMethodAvailable(const AdvancedSettings& s) { return s.m_bSpeedMethodAvailable != 0; }
+bool SpeedMethodAvailable(const AdvancedSettings& s)
+{
+    return s.m_bSpeedMethodAvailable != 0;
+}
 
 struct EnableRule {
     int id;

@@ -17,5 +17,6 @@ MouseRecord MouseRecordFromText(const std::string& text)
 
 std::string MouseRecordToText(const MouseRecord& record)
 {
-    return std::to_string(record[0]) + "," + std::to_string(record[1]) + "," + std::to_string(record[2]);
+    return std::to_string(record[0]) + "," + std::to_string(record[1]) + "," +
+           std::to_string(record[2]);
 }

@@ -54,7 +54,8 @@ void SwitchToDriver(RegistryKey& machineKey, RegistryKey& userKey)
 
 }  // namespace
 
-void HandOverPointerParameters(AdvancedSettings& settings, RegistryKey& machineKey, RegistryKey& userKey)
+void HandOverPointerParameters(AdvancedSettings& settings, RegistryKey& machineKey,
+                               RegistryKey& userKey)
 {
     if (settings.m_nSpeedAccelMethod == 1 && settings.m_nAppliedSpeedAccelMethod == 0) {
         SwitchToWindows(machineKey, userKey);

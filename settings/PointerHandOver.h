@@ -9,7 +9,8 @@
 
 // To the driver: keeps the user's Windows values in the user key and neutralises them.
 // To Windows: restores the kept values. Otherwise nothing. Updates the applied method.
-void HandOverPointerParameters(AdvancedSettings& settings, RegistryKey& machineKey, RegistryKey& userKey);
+void HandOverPointerParameters(AdvancedSettings& settings, RegistryKey& machineKey,
+                               RegistryKey& userKey);
 
 // The system call behind the hand-over. Tests put a recorder in its place; the
 // previous function is returned so that it can be put back.

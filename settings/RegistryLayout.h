@@ -6,8 +6,10 @@ namespace layout {
 
 // Read under this spelling, written under kTechnicalKeyForWrite: the same key.
 constexpr const char* kTechnicalKey = "Software\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-constexpr const char* kTechnicalKeyForWrite = "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical";
-constexpr const char* kGamingKey = "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
+constexpr const char* kTechnicalKeyForWrite =
+    "SOFTWARE\\Tessaro\\Drivona\\CurrentVersion\\Technical";
+constexpr const char* kGamingKey =
+    "Software\\Tessaro\\Drivona\\CurrentVersion\\Control Center\\Gaming";
 
 // Machine key values.
 constexpr const char* kUseGameScheme = "UseTSGameScheme";

@@ -56,12 +56,15 @@ void LoadSettings(AdvancedSettings& settings)
 {
     const AdvancedSettings& defaults = kDefaultSettings;
     RegistryKey key(HKEY_LOCAL_MACHINE, layout::kTechnicalKey, true);
-    settings.m_bGameDetection = MatchText(key, layout::kUseGameScheme, "On", defaults.m_bGameDetection);
+    settings.m_bGameDetection =
+        MatchText(key, layout::kUseGameScheme, "On", defaults.m_bGameDetection);
     key.Close();
 
     key.Open(HKEY_CURRENT_USER, layout::kTechnicalKey);
-    settings.m_nTrackingMode = MatchText(key, layout::kOptimizeTracking, "Speed", defaults.m_nTrackingMode);
-    settings.m_nSpeedAccelMethod = MatchText(key, layout::kSpeedAccelMethod, "Windows", defaults.m_nSpeedAccelMethod);
+    settings.m_nTrackingMode =
+        MatchText(key, layout::kOptimizeTracking, "Speed", defaults.m_nTrackingMode);
+    settings.m_nSpeedAccelMethod =
+        MatchText(key, layout::kSpeedAccelMethod, "Windows", defaults.m_nSpeedAccelMethod);
     settings.m_nAppliedSpeedAccelMethod = settings.m_nSpeedAccelMethod;
     key.Close();
 
@@ -75,7 +78,8 @@ void SaveSettings(AdvancedSettings& settings)
     RegistryKey machineKey(HKEY_LOCAL_MACHINE, layout::kTechnicalKeyForWrite, false);
     RegistryKey userKey(HKEY_CURRENT_USER, layout::kTechnicalKeyForWrite, false);
     machineKey.WriteString(layout::kUseGameScheme, settings.m_bGameDetection ? "On" : "Off");
-    userKey.WriteString(layout::kOptimizeTracking, settings.m_nTrackingMode == 0 ? "Precision" : "Speed");
+    userKey.WriteString(layout::kOptimizeTracking,
+                        settings.m_nTrackingMode == 0 ? "Precision" : "Speed");
     if (settings.m_bSpeedMethodAvailable)
         HandOverPointerParameters(settings, machineKey, userKey);
     machineKey.Close();

@@ -15,21 +15,33 @@ namespace {
 using expected::kGamingKey;
 using expected::kTechnicalKey;
 
-const std::vector<int> kButtons = {IDC_GAME_DETECTION,      IDC_KEEP_ACCELERATION,   IDC_KEEP_SPEED,
-                                   IDC_KEEP_KEYSTROKES,     IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_OTHER_MAPPINGS,
-                                   IDC_KEEP_ORIENTATION,    IDC_TRACKING_PRECISION,  IDC_TRACKING_SPEED,
-                                   IDC_METHOD_DRIVER,       IDC_METHOD_WINDOWS};
-const std::vector<int> kControls = {
-    IDC_GAME_DETECTION,     IDC_GAME_MODE_GROUP, IDC_KEEP_ACCELERATION,  IDC_KEEP_SPEED,     IDC_KEEP_ORIENTATION,
-    IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_KEYSTROKES, IDC_KEEP_OTHER_MAPPINGS, IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER,
-    IDC_METHOD_WINDOWS,     IDC_TRACKING_PRECISION, IDC_TRACKING_SPEED,  IDOK,               IDCANCEL,
-    IDC_APPLY,              IDC_RESTORE_DEFAULTS};
+const std::vector<int> kButtons = {IDC_GAME_DETECTION,   IDC_KEEP_ACCELERATION,   IDC_KEEP_SPEED,
+                                   IDC_KEEP_KEYSTROKES,  IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_OTHER_MAPPINGS,
+                                   IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION,  IDC_TRACKING_SPEED,
+                                   IDC_METHOD_DRIVER,    IDC_METHOD_WINDOWS};
+const std::vector<int> kControls = {IDC_GAME_DETECTION,
+                                    IDC_GAME_MODE_GROUP,
+                                    IDC_KEEP_ACCELERATION,
+                                    IDC_KEEP_SPEED,
+                                    IDC_KEEP_ORIENTATION,
+                                    IDC_KEEP_BUTTON_MAPPING,
+                                    IDC_KEEP_KEYSTROKES,
+                                    IDC_KEEP_OTHER_MAPPINGS,
+                                    IDC_SPEED_METHOD_GROUP,
+                                    IDC_METHOD_DRIVER,
+                                    IDC_METHOD_WINDOWS,
+                                    IDC_TRACKING_PRECISION,
+                                    IDC_TRACKING_SPEED,
+                                    IDOK,
+                                    IDCANCEL,
+                                    IDC_APPLY,
+                                    IDC_RESTORE_DEFAULTS};
 // The defaults as the controls show them.
-const std::vector<int> kDefaultsChecked = {IDC_GAME_DETECTION,   IDC_KEEP_SPEED,         IDC_KEEP_KEYSTROKES,
+const std::vector<int> kDefaultsChecked = {IDC_GAME_DETECTION,      IDC_KEEP_SPEED,       IDC_KEEP_KEYSTROKES,
                                            IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION,
                                            IDC_METHOD_DRIVER};
-const std::vector<int> kGameModeControls = {IDC_GAME_MODE_GROUP,     IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED,
-                                            IDC_KEEP_ORIENTATION,    IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_KEYSTROKES,
+const std::vector<int> kGameModeControls = {IDC_GAME_MODE_GROUP,    IDC_KEEP_ACCELERATION,   IDC_KEEP_SPEED,
+                                            IDC_KEEP_ORIENTATION,   IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_KEYSTROKES,
                                             IDC_KEEP_OTHER_MAPPINGS};
 const std::vector<int> kMethodControls = {IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER, IDC_METHOD_WINDOWS};
 
@@ -108,10 +120,14 @@ TEST(AdvancedSettingsDialogTest, ShowsTheStoredSettings)
         std::vector<int> checked;
     } cases[] = {
         {"no keys at all", {}, kDefaultsChecked},
-        {"every setting changed", kAllChanged, {IDC_GAME_DETECTION, IDC_KEEP_ACCELERATION, IDC_KEEP_OTHER_MAPPINGS, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}},
-        {"texts", {"Off", "Precision", "Driver",
-                   {{"GamerScaling", SzValue("off")}, {"GamerMappingKeys", SzValue("0")},
-                    {"GamerOrientation", DwordValue(1)}}},
+        {"every setting changed",
+         kAllChanged,
+         {IDC_GAME_DETECTION, IDC_KEEP_ACCELERATION, IDC_KEEP_OTHER_MAPPINGS, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}},
+        {"texts",
+         {"Off",
+          "Precision",
+          "Driver",
+          {{"GamerScaling", SzValue("off")}, {"GamerMappingKeys", SzValue("0")}, {"GamerOrientation", DwordValue(1)}}},
          {IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION, IDC_METHOD_DRIVER}},
     };
     for (const Case& c : cases) {
@@ -133,8 +149,16 @@ TEST(AdvancedSettingsDialogTest, EnablesControlsByGameDetectionMethodAndDriver)
     } cases[] = {
         {"detection on, driver method", "9.80", {"On", nullptr, "Driver", {}}, {}, IDC_METHOD_DRIVER},
         {"detection off", "9.80", {"Off", nullptr, "Driver", {}}, kGameModeControls, IDC_METHOD_DRIVER},
-        {"system method", "9.80", {"On", nullptr, "Windows", {}}, {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED}, IDC_METHOD_WINDOWS},
-        {"old driver, system method", "9.79", {"On", nullptr, "Windows", {}}, {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED, IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER, IDC_METHOD_WINDOWS}, IDC_METHOD_WINDOWS},
+        {"system method",
+         "9.80",
+         {"On", nullptr, "Windows", {}},
+         {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED},
+         IDC_METHOD_WINDOWS},
+        {"old driver, system method",
+         "9.79",
+         {"On", nullptr, "Windows", {}},
+         {IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED, IDC_SPEED_METHOD_GROUP, IDC_METHOD_DRIVER, IDC_METHOD_WINDOWS},
+         IDC_METHOD_WINDOWS},
         {"old driver, driver method", "9.79", {"On", nullptr, "Driver", {}}, kMethodControls, IDC_METHOD_DRIVER},
         {"no driver version", nullptr, {"On", nullptr, nullptr, {}}, kMethodControls, IDC_METHOD_DRIVER},
         {"a later major version", "10.0", {"On", nullptr, nullptr, {}}, {}, IDC_METHOD_DRIVER},
@@ -182,7 +206,9 @@ TEST(AdvancedSettingsDialogTest, MethodButtonsSetTrackingAndTheRules)
     ASSERT_TRUE(Prepare("9.80"));
     ModalDialog dialog;
     dialog.Click(IDC_METHOD_WINDOWS);
-    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_KEYSTROKES, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}), CheckedButtons(dialog));
+    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_KEYSTROKES, IDC_KEEP_BUTTON_MAPPING,
+                                IDC_KEEP_ORIENTATION, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}),
+              CheckedButtons(dialog));
     EXPECT_EQ((std::vector<int>{IDC_KEEP_ACCELERATION, IDC_KEEP_SPEED}), DisabledControls(dialog));
 
     dialog.Click(IDC_TRACKING_PRECISION);  // by hand, no handler: only the controls change
@@ -205,7 +231,9 @@ TEST(AdvancedSettingsDialogTest, PushesShowTheRecordNotTheUnpulledControls)
         {"restore defaults", {IDC_KEEP_KEYSTROKES, IDC_RESTORE_DEFAULTS}, true},
         {"driver method", {IDC_KEEP_KEYSTROKES, IDC_METHOD_DRIVER}, true},
         {"system method", {IDC_KEEP_KEYSTROKES, IDC_METHOD_WINDOWS}, true},
-        {"game detection pulls first", {IDC_KEEP_KEYSTROKES, IDC_GAME_DETECTION, IDC_GAME_DETECTION, IDC_METHOD_DRIVER}, false},
+        {"game detection pulls first",
+         {IDC_KEEP_KEYSTROKES, IDC_GAME_DETECTION, IDC_GAME_DETECTION, IDC_METHOD_DRIVER},
+         false},
     };
     for (const Case& c : cases) {
         ScratchRegistry scratch;
@@ -256,7 +284,8 @@ TEST(AdvancedSettingsDialogTest, CancelEscapeAndCloseBoxWriteNothing)
         std::function<void(const ModalDialog&)> end;
     } cases[] = {
         {"Cancel", [](const ModalDialog& d) { d.Click(IDCANCEL); }},
-        {"Escape", [](const ModalDialog& d) { PostMessageA(d.Item(IDC_GAME_DETECTION), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
+        {"Escape",
+         [](const ModalDialog& d) { PostMessageA(d.Item(IDC_GAME_DETECTION), WM_KEYDOWN, VK_ESCAPE, 0x00010001); }},
         {"close box", [](const ModalDialog& d) { PostMessageA(d.Window(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
     };
     for (const Case& c : cases) {
@@ -264,7 +293,8 @@ TEST(AdvancedSettingsDialogTest, CancelEscapeAndCloseBoxWriteNothing)
         ASSERT_TRUE(Prepare("9.80", {"Off", "Precision", nullptr, {{"GamerScaling", SzValue("off")}}})) << c.label;
         const auto before = WholeRegistry();
         ModalDialog dialog;
-        for (int id : {IDC_GAME_DETECTION, IDC_KEEP_KEYSTROKES, IDC_METHOD_WINDOWS, IDC_RESTORE_DEFAULTS, IDC_KEEP_OTHER_MAPPINGS, IDC_TRACKING_SPEED})
+        for (int id : {IDC_GAME_DETECTION, IDC_KEEP_KEYSTROKES, IDC_METHOD_WINDOWS, IDC_RESTORE_DEFAULTS,
+                       IDC_KEEP_OTHER_MAPPINGS, IDC_TRACKING_SPEED})
             dialog.Click(id);
         EXPECT_EQ(1, dialog.VisibleWindows()) << c.label << ": a window besides the dialog";
         c.end(dialog);
@@ -284,11 +314,16 @@ TEST(AdvancedSettingsDialogTest, NotificationsOtherThanClicksChangeNothing)
         dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(id, BN_DOUBLECLICKED),
                     reinterpret_cast<LPARAM>(dialog.Item(id)));
     EXPECT_TRUE(IsWindowVisible(dialog.Window())) << "the dialog ended";
-    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_PRECISION, IDC_METHOD_DRIVER}), CheckedButtons(dialog));
+    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION,
+                                IDC_TRACKING_PRECISION, IDC_METHOD_DRIVER}),
+              CheckedButtons(dialog));
 
     // The same messages as clicks do act.
-    dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_METHOD_WINDOWS, BN_CLICKED), reinterpret_cast<LPARAM>(dialog.Item(IDC_METHOD_WINDOWS)));
-    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_KEYSTROKES, IDC_KEEP_BUTTON_MAPPING, IDC_KEEP_ORIENTATION, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}), CheckedButtons(dialog));
+    dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDC_METHOD_WINDOWS, BN_CLICKED),
+                reinterpret_cast<LPARAM>(dialog.Item(IDC_METHOD_WINDOWS)));
+    EXPECT_EQ((std::vector<int>{IDC_GAME_DETECTION, IDC_KEEP_SPEED, IDC_KEEP_KEYSTROKES, IDC_KEEP_BUTTON_MAPPING,
+                                IDC_KEEP_ORIENTATION, IDC_TRACKING_SPEED, IDC_METHOD_WINDOWS}),
+              CheckedButtons(dialog));
     dialog.Send(dialog.Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
                 reinterpret_cast<LPARAM>(dialog.Item(IDCANCEL)));
     EXPECT_EQ(IDCANCEL, dialog.WaitForEnd());

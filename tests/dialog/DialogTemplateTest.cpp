@@ -25,7 +25,8 @@ std::wstring FromWindows1252(const char* text)
 std::vector<DWORD> TemplateControlStyles()
 {
     const HMODULE module = GetModuleHandleA(nullptr);
-    const HRSRC resource = FindResourceA(module, MAKEINTRESOURCEA(IDD_ADVANCED_SETTINGS), MAKEINTRESOURCEA(5));  // RT_DIALOG
+    const HRSRC resource =
+        FindResourceA(module, MAKEINTRESOURCEA(IDD_ADVANCED_SETTINGS), MAKEINTRESOURCEA(5));  // RT_DIALOG
     if (!resource)
         return {};
     const auto* words = static_cast<const WORD*>(LockResource(LoadResource(module, resource)));
@@ -41,18 +42,18 @@ std::vector<DWORD> TemplateControlStyles()
         return {};
     const DWORD style = dword(words + 6);
     const int count = words[8];
-    const WORD* at = words + 13;           // after the counts and the four coordinates
-    at = skipNameOrOrdinal(at);            // menu
-    at = skipNameOrOrdinal(at);            // class
-    at = skipNameOrOrdinal(at);            // caption
+    const WORD* at = words + 13;  // after the counts and the four coordinates
+    at = skipNameOrOrdinal(at);   // menu
+    at = skipNameOrOrdinal(at);   // class
+    at = skipNameOrOrdinal(at);   // caption
     if (style & DS_SETFONT)
-        at = skipNameOrOrdinal(at + 3);    // size, weight, italic and charset, then the face
+        at = skipNameOrOrdinal(at + 3);  // size, weight, italic and charset, then the face
     std::vector<DWORD> styles;
     for (int i = 0; i < count; ++i) {
         at = reinterpret_cast<const WORD*>((reinterpret_cast<UINT_PTR>(at) + 3) & ~UINT_PTR(3));
-        styles.push_back(dword(at + 4));   // after the help id and the extended style
-        at = skipNameOrOrdinal(at + 12);   // after the coordinates and the id: the class
-        at = skipNameOrOrdinal(at);        // text
+        styles.push_back(dword(at + 4));  // after the help id and the extended style
+        at = skipNameOrOrdinal(at + 12);  // after the coordinates and the id: the class
+        at = skipNameOrOrdinal(at);       // text
         at = reinterpret_cast<const WORD*>(reinterpret_cast<const BYTE*>(at + 1) + *at);  // creation data
     }
     return styles;
@@ -86,8 +87,8 @@ TEST_F(DialogTemplateTest, ControlsHaveTheirIdsTextsPlacesStylesAndTabOrder)
     struct Row {
         int id;
         const char* className;
-        DWORD kind;  // the button or static type, with BS_MULTILINE where it is set
-        DWORD flags; // WS_GROUP and WS_TABSTOP
+        DWORD kind;   // the button or static type, with BS_MULTILINE where it is set
+        DWORD flags;  // WS_GROUP and WS_TABSTOP
         int x, y, width, height;
         const char* text;  // Windows-1252
     } rows[] = {
@@ -96,23 +97,29 @@ TEST_F(DialogTemplateTest, ControlsHaveTheirIdsTextsPlacesStylesAndTabOrder)
          "(z.B. Spielen oder CAD-Software) anpassen."},
         {IDC_GAME_DETECTION, "Button", BS_AUTOCHECKBOX, kTab, 15, 33, 97, 10, "Spielerkennung &aktivieren"},
         {IDC_GAME_MODE_GROUP, "Button", BS_GROUPBOX, 0, 7, 50, 366, 62, "Spielmoduseinstellungen"},
-        {IDC_KEEP_ACCELERATION, "Button", BS_AUTOCHECKBOX, kTab, 15, 63, 139, 10, "Mauszeiger&beschleunigung beibehalten"},
+        {IDC_KEEP_ACCELERATION, "Button", BS_AUTOCHECKBOX, kTab, 15, 63, 139, 10,
+         "Mauszeiger&beschleunigung beibehalten"},
         {IDC_KEEP_SPEED, "Button", BS_AUTOCHECKBOX, kTab, 15, 79, 143, 10, "&Mauszeigergeschwindigkeit beibehalten"},
         {IDC_KEEP_ORIENTATION, "Button", BS_AUTOCHECKBOX, kTab, 15, 94, 127, 10, "&Trackballausrichtung beibehalten"},
-        {IDC_KEEP_BUTTON_MAPPING, "Button", BS_AUTOCHECKBOX, kTab, 173, 62, 183, 12, "Neuzuweisung der rechten/&linken Taste beibehalten"},
-        {IDC_KEEP_KEYSTROKES, "Button", BS_AUTOCHECKBOX, kTab, 173, 78, 152, 10, "Tastendruck&programmierung beibehalten"},
+        {IDC_KEEP_BUTTON_MAPPING, "Button", BS_AUTOCHECKBOX, kTab, 173, 62, 183, 12,
+         "Neuzuweisung der rechten/&linken Taste beibehalten"},
+        {IDC_KEEP_KEYSTROKES, "Button", BS_AUTOCHECKBOX, kTab, 173, 78, 152, 10,
+         "Tastendruck&programmierung beibehalten"},
         {IDC_KEEP_OTHER_MAPPINGS, "Button", BS_AUTOCHECKBOX | BS_MULTILINE, kTab, 173, 93, 189, 15,
          "&Weitere Tastenbelegungen beibehalten (Doppelklick, AutoScroll ...)"},
         {IDC_SPEED_METHOD_GROUP, "Button", BS_GROUPBOX, 0, 7, 114, 365, 32, "Geschwindigkeit und Beschleunigung"},
-        {IDC_METHOD_DRIVER, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 124, 136, 14, "Ausf\xFChrung entsprechend Drivona"},
-        {IDC_METHOD_WINDOWS, "Button", BS_AUTORADIOBUTTON, 0, 163, 124, 199, 14, "Ausf\xFChrung entsprechend Betriebssystem"},
+        {IDC_METHOD_DRIVER, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 124, 136, 14,
+         "Ausf\xFChrung entsprechend Drivona"},
+        {IDC_METHOD_WINDOWS, "Button", BS_AUTORADIOBUTTON, 0, 163, 124, 199, 14,
+         "Ausf\xFChrung entsprechend Betriebssystem"},
         {IDC_STATIC, "Button", BS_GROUPBOX, kGroup, 7, 150, 365, 26, "Abtastungsoptimierung"},
         {IDC_TRACKING_PRECISION, "Button", BS_AUTORADIOBUTTON, kGroup, 15, 161, 134, 10, "Pr\xE4&zision"},
         {IDC_TRACKING_SPEED, "Button", BS_AUTORADIOBUTTON, 0, 163, 161, 125, 10, "&Geschwindigkeit"},
         {IDOK, "Button", BS_DEFPUSHBUTTON, kGroup | kTab, 99, 181, 50, 14, "OK"},
         {IDCANCEL, "Button", BS_PUSHBUTTON, kTab, 165, 181, 50, 14, "Abbrechen"},
-        {IDC_APPLY, "Button", BS_PUSHBUTTON, kTab, 231, 181, 50, 14, "\xDC" "bernehmen"},
-        {IDC_RESTORE_DEFAULTS, "Button", BS_PUSHBUTTON, kTab, 234, 34, 131, 14, "&Standardeinstellungen wiederherstellen"},
+        {IDC_APPLY, "Button", BS_PUSHBUTTON, kTab, 231, 181, 50, 14, "\334bernehmen"},
+        {IDC_RESTORE_DEFAULTS, "Button", BS_PUSHBUTTON, kTab, 234, 34, 131, 14,
+         "&Standardeinstellungen wiederherstellen"},
     };
     const std::vector<DWORD> templateStyles = TemplateControlStyles();
     ASSERT_EQ(std::size(rows), templateStyles.size());
@@ -152,8 +159,8 @@ TEST_F(DialogTemplateTest, FrameIsAModalPopupOnTheTaskbarCentredInTheWorkArea)
     EXPECT_STREQ("Drivona - Erweiterte Einstellungen", caption);
 
     const DWORD style = static_cast<DWORD>(GetWindowLongA(window, GWL_STYLE));
-    EXPECT_EQ(DWORD(WS_POPUP | WS_CAPTION | WS_SYSMENU),
-              style & (WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
+    EXPECT_EQ(DWORD(WS_POPUP | WS_CAPTION | WS_SYSMENU), style & (WS_POPUP | WS_CHILD | WS_CAPTION | WS_SYSMENU |
+                                                                  WS_MINIMIZEBOX | WS_MAXIMIZEBOX | WS_THICKFRAME));
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_APPWINDOW);
     EXPECT_TRUE(GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_DLGMODALFRAME);
 

@@ -68,10 +68,8 @@ TEST_F(DataExchangeTest, RadioPushChecksOnlyTheMatchingButtonOfItsGroup)
         int value;
         bool a, b, c;
     } cases[] = {
-        {-1, false, false, false},
-        {0, true, false, false},
-        {1, false, true, false},
-        {2, false, false, true},  // the check box between B and C has no index
+        {-1, false, false, false}, {0, true, false, false},
+        {1, false, true, false},   {2, false, false, true},  // the check box between B and C has no index
         {3, false, false, false},
     };
     for (const Case& c : cases) {
@@ -146,8 +144,7 @@ TEST(WaitCursorTest, NestedWaitsRestoreTheCursorFromBeforeTheFirst)
 // dialog is open; then it ends itself.
 class ProbeDialog : public framework::Dialog<ProbeDialog> {
 public:
-    explicit ProbeDialog(std::function<void(ProbeDialog&)> check)
-        : Dialog(IDD_EXCHANGE_TEST), m_check(std::move(check))
+    explicit ProbeDialog(std::function<void(ProbeDialog&)> check) : Dialog(IDD_EXCHANGE_TEST), m_check(std::move(check))
     {
     }
 

@@ -53,8 +53,8 @@ unsigned long long KeyLastWriteMs(HKEY root, const char* path)
     if (RegOpenKeyExA(root, path, 0, KEY_READ, &key) != ERROR_SUCCESS)
         return 0;
     FILETIME written = {};
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
-                     nullptr, &written);
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr,
+                     &written);
     RegCloseKey(key);
     return ((static_cast<unsigned long long>(written.dwHighDateTime) << 32) | written.dwLowDateTime) / 10000;
 }
@@ -141,7 +141,7 @@ TEST_F(ApplyTest, ApplyQuitsTheHelperSavesWaitsAndStartsItAgain)
     ASSERT_TRUE(StartHelper());
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
-    ASSERT_TRUE(Click(dialog, IDC_KEEP_KEYSTROKES));       // 1 -> 0
+    ASSERT_TRUE(Click(dialog, IDC_KEEP_KEYSTROKES));  // 1 -> 0
     ASSERT_TRUE(Click(dialog, IDC_TRACKING_SPEED));
 
     const unsigned long long clicked = SystemMilliseconds();

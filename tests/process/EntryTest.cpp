@@ -35,7 +35,7 @@ TEST(BaseName, IsThePartAfterTheLastBackslash)
         {"", ""},
         {"\\\\server\\share\\DV_HOST.EXE", "DV_HOST.EXE"},
         {"C:\\a\\\\b.dll", "b.dll"},
-        {"C:dv_host.exe", "C:dv_host.exe"},       // a drive is no separator
+        {"C:dv_host.exe", "C:dv_host.exe"},                // a drive is no separator
         {"C:/tools/dv_host.exe", "C:/tools/dv_host.exe"},  // neither is a slash
     };
     for (const Case& c : cases) {

@@ -140,8 +140,7 @@ TEST_F(LIVE_SUITE, FindsTheHelperByItsBaseNameInAnyFolderAndLetterCase)
         const Case& c = cases[i];
         const std::vector<const ProcessEntry*> entries = EntriesOf(list, children[i]->Id());
         ASSERT_EQ(1u, entries.size()) << c.path;
-        EXPECT_TRUE(text::EqualsIgnoreCase(c.fileName, entries[0]->BaseName()))
-            << c.path << ": " << entries[0]->Name();
+        EXPECT_TRUE(text::EqualsIgnoreCase(c.fileName, entries[0]->BaseName())) << c.path << ": " << entries[0]->Name();
         if (kPsapi) {
             const std::string path = scratch.Path() + "\\" + c.path;
             EXPECT_TRUE(text::EqualsIgnoreCase(path.c_str(), entries[0]->Name()))
@@ -209,8 +208,7 @@ TEST_F(LIVE_SUITE, ListsThisVeryProgram)
     ASSERT_EQ(1, list.Refresh());
     const std::vector<const ProcessEntry*> entries = EntriesOf(list, GetCurrentProcessId());
     ASSERT_EQ(1u, entries.size());
-    EXPECT_TRUE(text::EqualsIgnoreCase(BaseNameOf(path), entries[0]->BaseName()))
-        << entries[0]->Name();
+    EXPECT_TRUE(text::EqualsIgnoreCase(BaseNameOf(path), entries[0]->BaseName())) << entries[0]->Name();
     if (kPsapi) {
         EXPECT_TRUE(text::EqualsIgnoreCase(path, entries[0]->Name())) << entries[0]->Name();
     }

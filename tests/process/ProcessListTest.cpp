@@ -11,11 +11,11 @@ namespace {
 // What the scripted back-end does and what became of it; one test at a time.
 struct Script {
     int result = 1;
-    int processCount = 0;       // entries per EnumerateProcesses
-    int refreshes = 0;          // EnumerateProcesses calls so far
+    int processCount = 0;  // entries per EnumerateProcesses
+    int refreshes = 0;     // EnumerateProcesses calls so far
     int entriesDestroyed = 0;
-    int entriesAtBackEndEnd = -1;         // the list's count when the back-end went
-    int destroyedAtBackEndEnd = -1;       // entries destroyed by then
+    int entriesAtBackEndEnd = -1;    // the list's count when the back-end went
+    int destroyedAtBackEndEnd = -1;  // entries destroyed by then
 };
 Script g_script;
 
@@ -44,10 +44,9 @@ public:
     {
         ++g_script.refreshes;
         for (int i = 0; i < g_script.processCount; ++i) {
-            const std::string name = "C:\\run" + std::to_string(g_script.refreshes) + "\\p" +
-                                     std::to_string(i) + ".exe";
-            auto entry = std::make_unique<ScriptedProcess>(name.c_str(), 0x400000,
-                                                           static_cast<DWORD>(100 + i));
+            const std::string name =
+                "C:\\run" + std::to_string(g_script.refreshes) + "\\p" + std::to_string(i) + ".exe";
+            auto entry = std::make_unique<ScriptedProcess>(name.c_str(), 0x400000, static_cast<DWORD>(100 + i));
             ProcessEntry& added = *entry;
             m_list.Append(std::move(entry));
             added.CollectModules(*this);

@@ -17,9 +17,9 @@ int main(int argc, char** argv)
         QueryPerformanceCounter(&start);
         const int result = list.Refresh();
         QueryPerformanceCounter(&end);
-        const char* backEnd = !list.Enumerator()                                           ? "none"
+        const char* backEnd = !list.Enumerator()                                        ? "none"
                               : dynamic_cast<const PsapiEnumerator*>(list.Enumerator()) ? "psapi"
-                                                                                          : "toolhelp";
+                                                                                        : "toolhelp";
         std::printf("%s: Refresh %d, %lu processes, %.2f ms\n", backEnd, result, list.Count(),
                     1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
                         static_cast<double>(frequency.QuadPart));

@@ -16,12 +16,8 @@ TEST(ValueText, TextEndsAtTheFirstNulOrAtTheDataSize)
         std::size_t size;
         std::string text;
     } cases[] = {
-        {std::string("On\0", 3), 3, "On"},
-        {"On", 2, "On"},
-        {std::string("a\0b\0", 4), 4, "a"},
-        {std::string("\0", 1), 1, ""},
-        {"", 0, ""},
-        {"offXY", 3, "off"},
+        {std::string("On\0", 3), 3, "On"}, {"On", 2, "On"}, {std::string("a\0b\0", 4), 4, "a"},
+        {std::string("\0", 1), 1, ""},     {"", 0, ""},     {"offXY", 3, "off"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.text, registry::TextFromValueData(c.data.data(), c.size)) << c.data;

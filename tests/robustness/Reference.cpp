@@ -51,8 +51,7 @@ long long Atoi(const std::string& text)
 
 // The text field's rule: 1 for a readable value equal to `expected`, 0 for another
 // readable value, `unreadable` otherwise.
-int TextField(const std::map<std::string, RegValue>& values, const char* name, const char* expected,
-              int unreadable)
+int TextField(const std::map<std::string, RegValue>& values, const char* name, const char* expected, int unreadable)
 {
     const auto found = values.find(name);
     if (found == values.end())

@@ -33,14 +33,10 @@ struct LayoutValue {
 
 // Every value that LoadSettings reads.
 const LayoutValue kLayout[] = {
-    {HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme"},
-    {HKEY_CURRENT_USER, kTechnicalKey, "OptimizeTracking"},
-    {HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"},
-    {HKEY_CURRENT_USER, kGamingKey, "GamerAcceleration"},
-    {HKEY_CURRENT_USER, kGamingKey, "GamerScaling"},
-    {HKEY_CURRENT_USER, kGamingKey, "GamerMappingKeys"},
-    {HKEY_CURRENT_USER, kGamingKey, "GamerMappingButton"},
-    {HKEY_CURRENT_USER, kGamingKey, "GamerMappingsOther"},
+    {HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme"}, {HKEY_CURRENT_USER, kTechnicalKey, "OptimizeTracking"},
+    {HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"}, {HKEY_CURRENT_USER, kGamingKey, "GamerAcceleration"},
+    {HKEY_CURRENT_USER, kGamingKey, "GamerScaling"},        {HKEY_CURRENT_USER, kGamingKey, "GamerMappingKeys"},
+    {HKEY_CURRENT_USER, kGamingKey, "GamerMappingButton"},  {HKEY_CURRENT_USER, kGamingKey, "GamerMappingsOther"},
     {HKEY_CURRENT_USER, kGamingKey, "GamerOrientation"},
 };
 
@@ -60,9 +56,11 @@ const std::size_t kSizes[] = {0, 1, 2, 3, 4, 5, 8, 255, 4096, 65535, 65536};
 // Texts that the loading rules single out, and their near misses; the flag texts and
 // the versions come from their own tables.
 const char* const kLoadTexts[] = {
-    "On", "ON", "on", "oN", "On ", " On", "O", "\xCFn", "Onn", "Speed", "SPEED", "sPeEd", "Speed ", "Spee", "Precision",
-    "Windows", "WINDOWS", "windows", "Window", "Windows.", "Driver", "\xD7indows", "09.080", "x9.80",
-    "99999999999999999999.1",
+    "On",      "ON",         "on",      "oN",     "On ",
+    " On",     "O",          "\xCFn",   "Onn",    "Speed",
+    "SPEED",   "sPeEd",      "Speed ",  "Spee",   "Precision",
+    "Windows", "WINDOWS",    "windows", "Window", "Windows.",
+    "Driver",  "\xD7indows", "09.080",  "x9.80",  "99999999999999999999.1",
 };
 
 struct Sample {
@@ -126,7 +124,7 @@ std::vector<std::pair<std::string, std::string>> Contents()
         contents.push_back({std::string("text \"") + text + "\" without a NUL", text});
     }
     contents.push_back({"\"On\", NUL, more", std::string("On\0junk\0", 8)});
-    contents.push_back({"\"9.80\", NUL, more", std::string("9.80\0" "12", 7)});
+    contents.push_back({"\"9.80\", NUL, more", std::string("9.80\00012", 7)});
     return contents;
 }
 

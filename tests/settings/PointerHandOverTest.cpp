@@ -118,7 +118,9 @@ TEST(PointerHandOver, ToWindowsRestoresTheStoredCopies)
         std::optional<RegValue> accel;
         Calls calls;
     } cases[] = {
-        {"both copies", SzValue("14"), SzValue("6,10,1"),
+        {"both copies",
+         SzValue("14"),
+         SzValue("6,10,1"),
          {"SETMOUSESPEED ui=0 pv=14 flags=3", "SETMOUSE ui=0 6,10,1 flags=3"}},
         {"no copies", std::nullopt, std::nullopt, {}},
         {"speed only", SzValue("14"), std::nullopt, {"SETMOUSESPEED ui=0 pv=14 flags=3"}},
@@ -130,12 +132,18 @@ TEST(PointerHandOver, ToWindowsRestoresTheStoredCopies)
         {"empty fields", std::nullopt, SzValue(",,6,,10,"), {"SETMOUSE ui=0 6,10,0 flags=3"}},
         {"four fields", std::nullopt, SzValue("1,2,3,4"), {"SETMOUSE ui=0 1,2,3 flags=3"}},
         {"blanks and signs", std::nullopt, SzValue(" 6, -10 ,+1x"), {"SETMOUSE ui=0 6,-10,1 flags=3"}},
-        {"huge fields", std::nullopt, SzValue("99999999999999999999,-99999999999999999999,5"),
+        {"huge fields",
+         std::nullopt,
+         SzValue("99999999999999999999,-99999999999999999999,5"),
          {"SETMOUSE ui=0 2147483647,-2147483648,5 flags=3"}},
         {"huge speed", SzValue("99999999999999999999"), std::nullopt, {"SETMOUSESPEED ui=0 pv=2147483647 flags=3"}},
-        {"huge negative speed", SzValue("-99999999999999999999"), std::nullopt,
+        {"huge negative speed",
+         SzValue("-99999999999999999999"),
+         std::nullopt,
          {"SETMOUSESPEED ui=0 pv=-2147483648 flags=3"}},
-        {"64 KiB of digits", SzValue(digits64KiB), SzValue(std::string(65536, ',') + "6"),
+        {"64 KiB of digits",
+         SzValue(digits64KiB),
+         SzValue(std::string(65536, ',') + "6"),
          {"SETMOUSESPEED ui=0 pv=2147483647 flags=3", "SETMOUSE ui=0 6,0,0 flags=3"}},
         {"speed that is no number", SzValue("fast"), std::nullopt, {"SETMOUSESPEED ui=0 pv=0 flags=3"}},
         {"speed with a tail", SzValue(" 12abc"), std::nullopt, {"SETMOUSESPEED ui=0 pv=12 flags=3"}},
@@ -163,8 +171,7 @@ TEST(PointerHandOver, ToWindowsRestoresTheStoredCopies)
         EXPECT_EQ(1, settings.m_nAppliedSpeedAccelMethod) << c.label;
         EXPECT_EQ(1, settings.m_nSpeedAccelMethod) << c.label;
         EXPECT_EQ(user, Dump(HKEY_CURRENT_USER)) << c.label;
-        EXPECT_EQ((RegistryContents{{Technical("ResetWinModif"), Sz("Off")}}), Dump(HKEY_LOCAL_MACHINE))
-            << c.label;
+        EXPECT_EQ((RegistryContents{{Technical("ResetWinModif"), Sz("Off")}}), Dump(HKEY_LOCAL_MACHINE)) << c.label;
     }
 }
 
@@ -210,14 +217,13 @@ TEST(PointerHandOver, ToTheDriverStoresOnlyWhatTheSystemReported)
         if (c.accel)
             user[Technical("WindowsAccel")] = Sz(*c.accel);
         EXPECT_EQ(user, Dump(HKEY_CURRENT_USER)) << c.label;
-        EXPECT_EQ((RegistryContents{{Technical("ResetWinModif"), Sz("On")}}), Dump(HKEY_LOCAL_MACHINE))
-            << c.label;
+        EXPECT_EQ((RegistryContents{{Technical("ResetWinModif"), Sz("On")}}), Dump(HKEY_LOCAL_MACHINE)) << c.label;
     }
 }
 
 TEST(PointerHandOver, NothingUnlessTheMethodSwitchesBetweenDriverAndWindows)
 {
-    const std::pair<int, int> methods[] = {{0, 0}, {1, 1}, {2, 0}, {2, 1}, {-1, 0}, {-1, 1},
+    const std::pair<int, int> methods[] = {{0, 0}, {1, 1}, {2, 0},  {2, 1},  {-1, 0}, {-1, 1},
                                            {1, 2}, {0, 2}, {0, -1}, {1, -1}, {2, 2}};
     for (const auto& method : methods) {
         ScratchRegistry scratch;

@@ -102,11 +102,16 @@ TEST(LoadSettings, EachValueFromItsOwnKey)
           GamingValue("GamerScaling", DwordValue(0)), GamingValue("GamerMappingKeys", DwordValue(0)),
           GamingValue("GamerMappingButton", DwordValue(0)), GamingValue("GamerMappingsOther", DwordValue(1)),
           GamingValue("GamerOrientation", DwordValue(0))},
-         {{&AdvancedSettings::m_bGameDetection, 0}, {&AdvancedSettings::m_nTrackingMode, 1},
-          {&AdvancedSettings::m_nSpeedAccelMethod, 1}, {&AdvancedSettings::m_nAppliedSpeedAccelMethod, 1},
-          {&AdvancedSettings::m_bKeepAcceleration, 1}, {&AdvancedSettings::m_bKeepSpeed, 0},
-          {&AdvancedSettings::m_bKeepKeystrokes, 0}, {&AdvancedSettings::m_bKeepButtonMapping, 0},
-          {&AdvancedSettings::m_bKeepOtherMappings, 1}, {&AdvancedSettings::m_bKeepOrientation, 0}}},
+         {{&AdvancedSettings::m_bGameDetection, 0},
+          {&AdvancedSettings::m_nTrackingMode, 1},
+          {&AdvancedSettings::m_nSpeedAccelMethod, 1},
+          {&AdvancedSettings::m_nAppliedSpeedAccelMethod, 1},
+          {&AdvancedSettings::m_bKeepAcceleration, 1},
+          {&AdvancedSettings::m_bKeepSpeed, 0},
+          {&AdvancedSettings::m_bKeepKeystrokes, 0},
+          {&AdvancedSettings::m_bKeepButtonMapping, 0},
+          {&AdvancedSettings::m_bKeepOtherMappings, 1},
+          {&AdvancedSettings::m_bKeepOrientation, 0}}},
     };
     for (const auto& c : cases) {
         ScratchRegistry scratch;
@@ -115,8 +120,7 @@ TEST(LoadSettings, EachValueFromItsOwnKey)
     }
 }
 
-AdvancedSettings Record(int game, int tracking, int accel, int speed, int keys, int button, int other,
-                        int orientation)
+AdvancedSettings Record(int game, int tracking, int accel, int speed, int keys, int button, int other, int orientation)
 {
     AdvancedSettings settings;
     settings.m_bGameDetection = game;
@@ -174,8 +178,8 @@ TEST(SaveSettings, AnyNonZeroFlagOrModeIsOnOrSpeed)
         int number;
         const char* gameScheme;
         const char* tracking;
-    } cases[] = {{0, "Off", "Precision"}, {1, "On", "Speed"}, {2, "On", "Speed"}, {-1, "On", "Speed"},
-                 {INT_MIN, "On", "Speed"}};
+    } cases[] = {
+        {0, "Off", "Precision"}, {1, "On", "Speed"}, {2, "On", "Speed"}, {-1, "On", "Speed"}, {INT_MIN, "On", "Speed"}};
     for (const auto& c : cases) {
         ScratchRegistry scratch;
         AdvancedSettings settings = expected::DefaultSettings();
@@ -190,11 +194,12 @@ TEST(SaveSettings, AnyNonZeroFlagOrModeIsOnOrSpeed)
 TEST(SaveSettings, ReplacesValuesOfOtherTypes)
 {
     ScratchRegistry scratch;
-    ASSERT_TRUE(Store({Machine("UseTSGameScheme", DwordValue(0)), User("OptimizeTracking", RegValue{REG_BINARY, "Speed"}),
-           GamingValue("GamerAcceleration", SzValue("on")), GamingValue("GamerScaling", SzValue("off")),
-           GamingValue("GamerMappingKeys", SzValue("OFF")), GamingValue("GamerMappingButton", SzValue("0")),
-           GamingValue("GamerMappingsOther", RegValue{REG_EXPAND_SZ, std::string("on\0", 3)}),
-           GamingValue("GamerOrientation", RegValue{REG_BINARY, "x"})}));
+    ASSERT_TRUE(
+        Store({Machine("UseTSGameScheme", DwordValue(0)), User("OptimizeTracking", RegValue{REG_BINARY, "Speed"}),
+               GamingValue("GamerAcceleration", SzValue("on")), GamingValue("GamerScaling", SzValue("off")),
+               GamingValue("GamerMappingKeys", SzValue("OFF")), GamingValue("GamerMappingButton", SzValue("0")),
+               GamingValue("GamerMappingsOther", RegValue{REG_EXPAND_SZ, std::string("on\0", 3)}),
+               GamingValue("GamerOrientation", RegValue{REG_BINARY, "x"})}));
     AdvancedSettings settings = Loaded();
     EXPECT_EQ(Describe(DefaultsWith({{&AdvancedSettings::m_bKeepAcceleration, 1},
                                      {&AdvancedSettings::m_bKeepSpeed, 0},
@@ -217,10 +222,8 @@ TEST(SaveSettings, ReplacesValuesOfOtherTypes)
 
 // The hand-over's values as they stood before a save that must not touch them.
 const std::vector<Stored> kEarlierHandOver = {
-    Machine("ResetWinModif", SzValue("On")),
-    User("SpeedAccelMethod", SzValue("Driver")),
-    User("WindowsSpeed", SzValue("14")),
-    User("WindowsAccel", SzValue("6,10,1")),
+    Machine("ResetWinModif", SzValue("On")), User("SpeedAccelMethod", SzValue("Driver")),
+    User("WindowsSpeed", SzValue("14")),     User("WindowsAccel", SzValue("6,10,1")),
     User("ClearMSAccSet", SzValue("off")),
 };
 

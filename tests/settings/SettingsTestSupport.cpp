@@ -20,8 +20,7 @@ SystemParametersRecorder* g_recorder = nullptr;
 
 }  // namespace
 
-SystemParametersRecorder::SystemParametersRecorder(const Answers& answers)
-    : m_answers(answers)
+SystemParametersRecorder::SystemParametersRecorder(const Answers& answers) : m_answers(answers)
 {
     g_recorder = this;
     m_previous = SetSystemParametersFunction(&SystemParametersRecorder::Record);

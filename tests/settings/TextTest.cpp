@@ -67,8 +67,8 @@ TEST(TextEqualsIgnoreCase, FoldsOnlyAsciiLetters)
         {"Onn", "On", false},
         {"", "On", false},
         {"Off", "On", false},
-        {"@", "`", false},   // the characters just before A and a
-        {"[", "{", false},   // and just after Z and z
+        {"@", "`", false},        // the characters just before A and a
+        {"[", "{", false},        // and just after Z and z
         {"\xc4", "\xe4", false},  // accented letters of the code page are not folded
         {"\xc4rger", "\xe4rger", false},
     };

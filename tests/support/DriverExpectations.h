@@ -26,9 +26,8 @@ struct FlagText {
     int flag;
 };
 inline constexpr FlagText kFlagTexts[] = {
-    {"off", 0},  {"OFF", 0},  {"Off", 0},   {"oFf", 0},     {"0", 0},  {"00", 1}, {" 0", 1},
-    {"0 ", 1},   {"off ", 1}, {" off", 1},  {"of", 1},      {"offf", 1}, {"false", 1}, {"no", 1},
-    {"On", 1},   {"1", 1},    {"", 1},      {"\xD6" "ff", 1},
+    {"off", 0},  {"OFF", 0}, {"Off", 0},  {"oFf", 0},   {"0", 0},  {"00", 1}, {" 0", 1}, {"0 ", 1}, {"off ", 1},
+    {" off", 1}, {"of", 1},  {"offf", 1}, {"false", 1}, {"no", 1}, {"On", 1}, {"1", 1},  {"", 1},   {"\326ff", 1},
 };
 
 // "ProductID": major, dot, minor; the minor is padded to two digits and compared as a

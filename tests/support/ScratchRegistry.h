@@ -42,11 +42,10 @@ RegValue DwordValue(DWORD value);
 // A value as text that shows every byte: sz:"On\0", dword:1, type 3:616263.
 std::string Render(const RegValue& value);
 std::string Sz(const std::string& text);  // Render(SzValue(text))
-std::string Dword(DWORD value);            // Render(DwordValue(value))
+std::string Dword(DWORD value);           // Render(DwordValue(value))
 
 // Creates the key when missing.
-[[nodiscard]] ::testing::AssertionResult PutValue(HKEY root, const char* key, const char* name,
-                                                  const RegValue& value);
+[[nodiscard]] ::testing::AssertionResult PutValue(HKEY root, const char* key, const char* name, const RegValue& value);
 std::optional<RegValue> GetValue(HKEY root, const char* key, const char* name);
 // Render() of the value, or "absent".
 std::string RenderedValue(HKEY root, const char* key, const char* name);

@@ -41,7 +41,8 @@ const Setting kSettings[] = {
 
 unsigned long long Milliseconds(const FILETIME& time)
 {
-    return ((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime) / 10000;
+    return ((static_cast<unsigned long long>(time.dwHighDateTime) << 32) | time.dwLowDateTime) /
+           10000;
 }
 
 unsigned long long Now()
@@ -57,8 +58,8 @@ std::string ReadSetting(const Setting& setting)
     char data[512] = {};
     DWORD size = sizeof(data) - 1;
     DWORD type = REG_NONE;
-    if (RegGetValueA(setting.root, setting.key, setting.name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD, &type,
-                     data, &size) != ERROR_SUCCESS)
+    if (RegGetValueA(setting.root, setting.key, setting.name, RRF_RT_REG_SZ | RRF_RT_REG_DWORD,
+                     &type, data, &size) != ERROR_SUCCESS)
         return "<missing>";
     if (type == REG_DWORD)
         return std::to_string(*reinterpret_cast<DWORD*>(data));
@@ -72,10 +73,12 @@ void Record(const std::string& event, const std::string& fields)
     std::string log = path;
     log.erase(log.find_last_of('\\') + 1);
     log += "dv_host.log";
-    const std::string line = "time=" + std::to_string(Now()) + "\tpid=" + std::to_string(GetCurrentProcessId()) +
-                             "\tevent=" + event + fields + "\r\n";
-    const HANDLE file = CreateFileA(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    const std::string line = "time=" + std::to_string(Now()) +
+                             "\tpid=" + std::to_string(GetCurrentProcessId()) + "\tevent=" + event +
+                             fields + "\r\n";
+    const HANDLE file =
+        CreateFileA(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return;
     DWORD written = 0;
@@ -100,7 +103,8 @@ int Quit()
     GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
     int count = 0;
     EnumWindows(CloseInstance, reinterpret_cast<LPARAM>(&count));
-    Record("quit", "\tcreated=" + std::to_string(Milliseconds(created)) + "\tinstances=" + std::to_string(count));
+    Record("quit", "\tcreated=" + std::to_string(Milliseconds(created)) +
+                       "\tinstances=" + std::to_string(count));
     return 0;
 }
 
@@ -126,7 +130,8 @@ int Run(HINSTANCE instance)
     windowClass.lpszClassName = kWindowClass;
     RegisterClassA(&windowClass);
     // Never shown: it only receives the request to quit.
-    CreateWindowExA(0, kWindowClass, "dv_host", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance, nullptr);
+    CreateWindowExA(0, kWindowClass, "dv_host", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, instance,
+                    nullptr);
     MSG message;
     while (GetMessageA(&message, nullptr, 0, 0) > 0)
         DispatchMessageA(&message);

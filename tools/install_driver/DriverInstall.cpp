@@ -21,8 +21,8 @@ bool Install(const Options& options)
 {
     Uninstall();
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, driver_setup::kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key,
-                        nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExA(HKEY_LOCAL_MACHINE, driver_setup::kKey, 0, nullptr, 0, KEY_ALL_ACCESS,
+                        nullptr, &key, nullptr) != ERROR_SUCCESS)
         return false;
     bool ok = WriteText(key, driver_setup::kProductId, options.productId);
     if (!options.directory.empty())
