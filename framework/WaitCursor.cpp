@@ -2,9 +2,6 @@
 
 namespace framework {
 
-int WaitCursor::s_level = 0;
-HCURSOR WaitCursor::s_previous = nullptr;
-
 WaitCursor::WaitCursor()
 {
     const HCURSOR previous = SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_WAIT)));

@@ -16,8 +16,8 @@ public:
     static int Level() { return s_level; }
 
 private:
-    static int s_level;
-    static HCURSOR s_previous;
+    static inline int s_level = 0;
+    static inline HCURSOR s_previous = nullptr;
 };
 
 }  // namespace framework
