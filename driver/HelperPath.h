@@ -1,5 +1,5 @@
 // Where the driver's helper program lies below its install directory.
-// Platform-free: it also builds natively.
+// Platform-free, like the other text rules.
 #pragma once
 
 #include <string>

@@ -14,36 +14,28 @@ protected:
 };
 
 // What every stored value reads as is checked against the plain statement of the
-// rules in tests/robustness; here, a value
-// that is not there at all.
-TEST_F(RegistryKeyTest, MissingValueReadsAsTheDefault)
+// rules in tests/robustness; here, a value that is not there, in an open key and in a
+// wrapper whose key could not be opened.
+TEST_F(RegistryKeyTest, MissingValueOrKeyReadsAsTheDefault)
 {
+    const char* const missingKey = "Software\\Scratch\\Missing";
     ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kKey, "Other", SzValue("unrelated")));
-    RegistryKey key(HKEY_CURRENT_USER, kKey, true);
-    ASSERT_TRUE(key.IsOpen());
-    std::string text = "left over";
-    EXPECT_FALSE(key.ReadString("Value", text));
-    EXPECT_EQ("", text);
-    int flag = 0;
-    EXPECT_FALSE(key.ReadBool("Value", flag, 7));
-    EXPECT_EQ(7, flag);
-}
-
-TEST_F(RegistryKeyTest, ClosedWrapperReadsDefaultsAndWritesNothing)
-{
-    RegistryKey key(HKEY_CURRENT_USER, "Software\\Scratch\\Missing", true);
-    EXPECT_FALSE(key.IsOpen());
-    std::string text = "left over";
-    EXPECT_FALSE(key.ReadString("Value", text));
-    EXPECT_EQ("", text);
-    int flag = 0;
-    EXPECT_FALSE(key.ReadBool("Value", flag, 1));
-    EXPECT_EQ(1, flag);
-    EXPECT_FALSE(key.WriteString("Value", "On"));
-    EXPECT_FALSE(key.WriteDword("Value", 1));
-    EXPECT_EQ(ERROR_INVALID_HANDLE, key.Close());
-    EXPECT_EQ(ERROR_INVALID_HANDLE, key.Close());
-    EXPECT_FALSE(GetValue(HKEY_CURRENT_USER, "Software\\Scratch\\Missing", "Value"));
+    for (const char* path : {kKey, missingKey}) {
+        RegistryKey key(HKEY_CURRENT_USER, path, true);
+        EXPECT_EQ(path == kKey, key.IsOpen()) << path;
+        std::string text = "left over";
+        EXPECT_FALSE(key.ReadString("Value", text)) << path;
+        EXPECT_EQ("", text) << path;
+        int flag = 0;
+        EXPECT_FALSE(key.ReadBool("Value", flag, 7)) << path;
+        EXPECT_EQ(7, flag) << path;
+    }
+    RegistryKey closed(HKEY_CURRENT_USER, missingKey, true);
+    EXPECT_FALSE(closed.WriteString("Value", "On"));
+    EXPECT_FALSE(closed.WriteDword("Value", 1));
+    EXPECT_EQ(ERROR_INVALID_HANDLE, closed.Close());
+    EXPECT_EQ(ERROR_INVALID_HANDLE, closed.Close());
+    EXPECT_FALSE(GetValue(HKEY_CURRENT_USER, missingKey, "Value"));
 }
 
 TEST_F(RegistryKeyTest, WritesExactTypesAndBytes)

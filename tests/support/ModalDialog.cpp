@@ -42,7 +42,6 @@ ModalDialog::ModalDialog() : m_opened(CreateEventA(nullptr, TRUE, FALSE, nullptr
     const HANDLE waits[] = {m_opened, m_thread};
     if (!m_thread || WaitForMultipleObjects(2, waits, FALSE, kTimeoutMs) != WAIT_OBJECT_0) {
         ADD_FAILURE() << "the dialog did not open";
-        m_hWnd = nullptr;
         return;
     }
     // Answered once the dialog's own message loop runs, that is once it is shown.
