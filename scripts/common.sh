@@ -3,7 +3,7 @@
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 PACKAGES=(cmake make python3 mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
-          googletest clang clang-format clang-tidy libclang-rt-14-dev llvm)
+          googletest clang clang-format clang-tidy libclang-rt-dev llvm)
 
 # Installs what is missing; quick and silent when everything is there.
 ensure_packages() {
