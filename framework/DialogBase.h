@@ -51,8 +51,9 @@ private:
 // Binds a dialog class's static message map, T::kMessageMap, to the dialog.
 template <class T>
 class Dialog : public DialogBase {
-public:
-    using DialogBase::DialogBase;
+    // Only T itself derives from Dialog<T>: the map is dispatched on a T.
+    friend T;
+    explicit Dialog(UINT templateId) : DialogBase(templateId) {}
 
 protected:
     bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override

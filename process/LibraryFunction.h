@@ -7,8 +7,9 @@
 template <class Function>
 Function LibraryFunction(HMODULE library, const char* name)
 {
-    // Through void*: the exported address carries no type of its own.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(library, name)));
+    // Through the generic function type: the exported address carries no type of its own.
+    using AnyFunction = void (*)();
+    return reinterpret_cast<Function>(reinterpret_cast<AnyFunction>(GetProcAddress(library, name)));
 }
 
 // A module handle as the 32-bit module value of an entry; 64-bit handles are cut.
