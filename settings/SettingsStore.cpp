@@ -8,9 +8,12 @@
 
 namespace {
 
+// A flag field of the record.
+using Flag = int AdvancedSettings::*;
+
 struct GamingValue {
     const char* name;
-    int AdvancedSettings::*field;
+    Flag field;
 };
 
 // Read and written in this order.

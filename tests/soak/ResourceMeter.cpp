@@ -102,7 +102,7 @@ ResourceSample TakeSample()
     return sample;
 }
 
-long long ResourceTrend::Growth(long long ResourceSample::*measure) const
+long long ResourceTrend::Growth(Measure measure) const
 {
     const std::size_t warmUp = std::max<std::size_t>(1, m_samples.size() / 10);
     const std::size_t settled = m_samples.size() - warmUp;

@@ -34,7 +34,8 @@ public:
 
     // The median of the last fifth of the samples minus that of the first fifth after
     // the warm-up (the first tenth of the samples, which is left out).
-    long long Growth(long long ResourceSample::*measure) const;
+    using Measure = long long ResourceSample::*;
+    long long Growth(Measure measure) const;
 
     // One line for the log: start, end and growth of each measure.
     std::string Describe(const char* soak) const;
