@@ -19,8 +19,6 @@ TEST(DialogSoak, FiftyOpenedAndClosed)
     int speedMethodEnabled = 0;
     const ResourceTrend trend = Soak(kCycles, 1, [&](int i) {
         ModalDialog dialog;
-        if (!dialog.Window())
-            return;
         speedMethodEnabled += dialog.Enabled(IDC_METHOD_WINDOWS);
         if (i % 2 == 0)
             PostMessageA(dialog.Window(), WM_CLOSE, 0, 0);

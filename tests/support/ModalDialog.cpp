@@ -2,29 +2,33 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <stdexcept>
+
 #include "settings/AdvancedSettingsDialog.h"
 
 namespace {
 
 const DWORD kTimeoutMs = 10000;
 
-// The program's dialog, telling its driver when it has initialised.
+// The program's dialog, telling its driver when its window has become visible.
 class ObservedDialog : public AdvancedSettingsDialog {
 public:
-    ObservedDialog(HWND& window, HANDLE opened) : m_window(window), m_opened(opened) {}
+    ObservedDialog(std::atomic<HWND>& window, HANDLE shown) : m_window(window), m_shown(shown) {}
 
 protected:
-    BOOL OnInitDialog() override
+    bool RouteMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override
     {
-        const BOOL result = AdvancedSettingsDialog::OnInitDialog();
-        m_window = Handle();
-        SetEvent(m_opened);
-        return result;
+        if (message == WM_WINDOWPOSCHANGED && (reinterpret_cast<const WINDOWPOS*>(lParam)->flags & SWP_SHOWWINDOW)) {
+            m_window = Handle();
+            SetEvent(m_shown);
+        }
+        return AdvancedSettingsDialog::RouteMessage(message, wParam, lParam, result);
     }
 
 private:
-    HWND& m_window;
-    HANDLE m_opened;
+    std::atomic<HWND>& m_window;
+    HANDLE m_shown;
 };
 
 BOOL CALLBACK CountVisible(HWND window, LPARAM count)
@@ -36,36 +40,53 @@ BOOL CALLBACK CountVisible(HWND window, LPARAM count)
 
 }  // namespace
 
-ModalDialog::ModalDialog() : m_opened(CreateEventA(nullptr, TRUE, FALSE, nullptr))
+struct ModalDialog::State {
+    HANDLE shown = CreateEventA(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<HWND> window{nullptr};
+    // Written by the dialog's thread before it ends.
+    INT_PTR result = 0;
+    AdvancedSettings record;
+    ~State() { CloseHandle(shown); }
+};
+
+ModalDialog::ModalDialog() : m_state(std::make_shared<State>())
 {
-    m_thread = CreateThread(nullptr, 0, &ModalDialog::Run, this, 0, &m_threadId);
-    const HANDLE waits[] = {m_opened, m_thread};
+    auto* reference = new std::shared_ptr<State>(m_state);
+    m_thread = CreateThread(nullptr, 0, &ModalDialog::Run, reference, 0, &m_threadId);
+    if (!m_thread)
+        delete reference;
+    const HANDLE waits[] = {m_state->shown, m_thread};
     if (!m_thread || WaitForMultipleObjects(2, waits, FALSE, kTimeoutMs) != WAIT_OBJECT_0) {
-        ADD_FAILURE() << "the dialog did not open";
-        return;
+        if (m_thread)
+            CloseHandle(m_thread);
+        throw std::runtime_error("the dialog did not open");
     }
-    // Answered once the dialog's own message loop runs, that is once it is shown.
-    Send(m_hWnd, WM_NULL);
+    // Answered once the dialog's thread takes messages again, after showing the window.
+    Send(Window(), WM_NULL);
 }
 
 ModalDialog::~ModalDialog()
 {
-    if (m_thread && WaitForSingleObject(m_thread, 0) == WAIT_TIMEOUT && m_hWnd)
-        PostMessageA(m_hWnd, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    if (m_thread) {
-        WaitForSingleObject(m_thread, kTimeoutMs);
-        CloseHandle(m_thread);
-    }
-    CloseHandle(m_opened);
+    if (WaitForSingleObject(m_thread, 0) == WAIT_TIMEOUT)
+        PostMessageA(Window(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    if (WaitForSingleObject(m_thread, kTimeoutMs) != WAIT_OBJECT_0)
+        ADD_FAILURE() << "the dialog did not end; its thread is left running";
+    CloseHandle(m_thread);
 }
 
-DWORD WINAPI ModalDialog::Run(void* self)
+DWORD WINAPI ModalDialog::Run(void* state)
 {
-    ModalDialog& driver = *static_cast<ModalDialog*>(self);
-    ObservedDialog dialog(driver.m_hWnd, driver.m_opened);
-    driver.m_result = dialog.DoModal();
-    driver.m_record = dialog.Settings();
+    const std::unique_ptr<std::shared_ptr<State>> reference(static_cast<std::shared_ptr<State>*>(state));
+    State& shared = **reference;
+    ObservedDialog dialog(shared.window, shared.shown);
+    shared.result = dialog.DoModal();
+    shared.record = dialog.Settings();
     return 0;
+}
+
+HWND ModalDialog::Window() const
+{
+    return m_state->window;
 }
 
 LRESULT ModalDialog::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const
@@ -85,7 +106,12 @@ int ModalDialog::VisibleWindows() const
 
 INT_PTR ModalDialog::WaitForEnd()
 {
-    if (!m_thread || WaitForSingleObject(m_thread, 5000) != WAIT_OBJECT_0)
+    if (WaitForSingleObject(m_thread, 5000) != WAIT_OBJECT_0)
         return 0;
-    return m_result;
+    return m_state->result;
+}
+
+const AdvancedSettings& ModalDialog::FinalRecord() const
+{
+    return m_state->record;
 }

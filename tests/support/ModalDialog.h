@@ -4,20 +4,24 @@
 
 #include <windows.h>
 
+#include <memory>
+
 #include "settings/AdvancedSettings.h"
 
 class ModalDialog {
 public:
-    // Starts the dialog and returns once its window is shown and idle.
+    // Starts the dialog and returns once its window is shown and answers; throws, and so
+    // fails the test, when it does not open.
     ModalDialog();
-    // Cancels the dialog if it is still open and waits for its thread.
+    // Cancels the dialog if it is still open and waits for its thread; a dialog that does
+    // not end fails the test and keeps its thread and what that thread uses.
     ~ModalDialog();
 
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
 
-    HWND Window() const { return m_hWnd; }
-    HWND Item(int id) const { return GetDlgItem(m_hWnd, id); }
+    HWND Window() const;
+    HWND Item(int id) const { return GetDlgItem(Window(), id); }
     DWORD ThreadId() const { return m_threadId; }
 
     // A message sent to the dialog's thread; fails the test if it does not answer in time.
@@ -32,16 +36,14 @@ public:
 
     // Waits until the dialog has ended; its DoModal result, or 0 when it is still open.
     INT_PTR WaitForEnd();
-    // The dialog's record as it was when the dialog ended.
-    const AdvancedSettings& FinalRecord() const { return m_record; }
+    // The dialog's record as it was when the dialog ended (after WaitForEnd gave a result).
+    const AdvancedSettings& FinalRecord() const;
 
 private:
-    static DWORD WINAPI Run(void* self);
+    struct State;  // shared with the dialog's thread, which keeps its own reference
+    static DWORD WINAPI Run(void* state);
 
-    HANDLE m_opened;  // set once the dialog has initialised
+    std::shared_ptr<State> m_state;
     HANDLE m_thread = nullptr;
     DWORD m_threadId = 0;
-    HWND m_hWnd = nullptr;
-    INT_PTR m_result = 0;
-    AdvancedSettings m_record;
 };
