@@ -41,12 +41,16 @@ BOOL CALLBACK CountVisible(HWND window, LPARAM count)
 }  // namespace
 
 struct ModalDialog::State {
+    State() = default;
+    State(const State&) = delete;
+    State& operator=(const State&) = delete;
+    ~State() { CloseHandle(shown); }
+
     HANDLE shown = CreateEventA(nullptr, TRUE, FALSE, nullptr);
     std::atomic<HWND> window{nullptr};
     // Written by the dialog's thread before it ends.
     INT_PTR result = 0;
     AdvancedSettings record;
-    ~State() { CloseHandle(shown); }
 };
 
 ModalDialog::ModalDialog() : m_state(std::make_shared<State>())
