@@ -194,16 +194,21 @@ TEST_F(ApplyTest, TwoRunningHelpersGetOneQuitRequest)
     EXPECT_EQ(2u, EventsOfKind(log, "exit").size());
 }
 
-TEST_F(ApplyTest, InstallDirectoryWithTrailingBackslashIsUsedAsItStands)
+TEST_F(ApplyTest, InstallDirectoryIsUsedAsItStands)
 {
-    ASSERT_TRUE(Install("9.80", std::string(kInstallDirectory) + "\\"));
-    ASSERT_TRUE(StartHelper());
-    const HWND dialog = OpenDialog();
-    ASSERT_TRUE(dialog);
-    const unsigned long long clicked = SystemMilliseconds();
-    ASSERT_TRUE(Click(dialog, IDC_APPLY));
-    EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
-    EXPECT_EQ(1u, StartsAfter(clicked).size());
+    for (const std::string& directory : {std::string(kInstallDirectory) + "\\", std::string("C:/DrivonaE2E")}) {
+        SCOPED_TRACE(directory);
+        ASSERT_TRUE(Install("9.80", directory));
+        DeleteFileA(kHelperLog);
+        ASSERT_TRUE(StartHelper());
+        const HWND dialog = OpenDialog();
+        ASSERT_TRUE(dialog);
+        const unsigned long long clicked = SystemMilliseconds();
+        ASSERT_TRUE(Click(dialog, IDC_APPLY));
+        EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
+        EXPECT_EQ(1u, StartsAfter(clicked).size());
+        EndLeftovers();
+    }
 }
 
 // Without an absolute install directory the helper's path would be resolved against
@@ -252,19 +257,26 @@ TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
         {"C:\\Programme\\Drivona\\", "C:\\Programme\\Drivona\\\\System\\dv_host.exe"},
         {"\\\\server\\share\\Drivona", "\\\\server\\share\\Drivona\\System\\dv_host.exe"},
         {"\\\\server\\share", "\\\\server\\share\\System\\dv_host.exe"},
+        {"C:/Programme/Drivona", "C:/Programme/Drivona\\System\\dv_host.exe"},
+        {"//server/share/", "//server/share/\\System\\dv_host.exe"},
+        {"\\\\server/share", "\\\\server/share\\System\\dv_host.exe"},
+        {"/\\server\\share", "/\\server\\share\\System\\dv_host.exe"},
         {"", ""},
         {"Drivona", ""},
         {"Programme\\Drivona", ""},
         {"C:Drivona", ""},
         {"C:", ""},
-        {"C:/Drivona", ""},
         {"\\Drivona", ""},
+        {"/Drivona", ""},
         {"   ", ""},
         {" C:\\Drivona", ""},
         {"1:\\Drivona", ""},
         {"\\\\server", ""},
         {"\\\\server\\", ""},
         {"\\\\\\share", ""},
+        {"//server", ""},
+        {"//server/", ""},
+        {"///share", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.path, HelperPathBelow(c.directory)) << '"' << c.directory << '"';
