@@ -11,6 +11,7 @@
 
 #include "driver/HelperPath.h"
 #include "resources/resource.h"
+#include "tests/dialog/Screenshot.h"
 #include "tests/e2e/HelperLog.h"
 #include "tests/support/DriverExpectations.h"
 #include "tests/support/Program.h"
@@ -243,6 +244,60 @@ TEST_F(ApplyTest, InstallDirectoryThatIsNotAbsoluteStartsNothing)
         EXPECT_TRUE(WaitUntilResponsive(dialog, 1000)) << "the dialog does not answer";
         EndLeftovers();
         DeleteFileA(planted.c_str());
+    }
+}
+
+// At each scale every control lies inside the client area, a control that meets a group
+// box lies inside it, no two others overlap, and each control keeps its group box. A
+// screenshot per scale is left in the build folder for a person to look at.
+TEST_F(ApplyTest, DialogLaysOutAtEachScale)
+{
+    const char kDesktop[] = "Control Panel\\Desktop";  // where the user's scale is read first
+    std::vector<size_t> boxesAt96;
+    LONG widthAt96 = 0;
+    for (DWORD dpi : {96u, 144u, 192u}) {
+        SCOPED_TRACE(dpi);
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kDesktop, "LogPixels", DwordValue(dpi)));
+        const HWND dialog = OpenDialog();
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+        ASSERT_TRUE(dialog);
+        Sleep(300);  // the first painting
+        EXPECT_TRUE(SaveWindowPng(dialog, (BUILD_FOLDER "/dialog-" + std::to_string(dpi) + "dpi.png").c_str()));
+        RECT client = {};
+        GetClientRect(dialog, &client);
+        widthAt96 = widthAt96 ? widthAt96 : client.right;
+        EXPECT_NEAR(dpi / 96.0, double(client.right) / widthAt96, 0.2) << "not laid out at this scale";
+        std::vector<HWND> controls = ChildrenOfClass(dialog, "Button");
+        std::vector<RECT> rects;
+        for (HWND control : ChildrenOfClass(dialog, "Static"))
+            controls.push_back(control);
+        for (HWND control : controls) {
+            rects.emplace_back();
+            GetWindowRect(control, &rects.back());
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&rects.back()), 2);
+        }
+        const auto isBox = [&](size_t i) {
+            return (GetWindowLongA(controls[i], GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+        };
+        std::vector<size_t> boxes(rects.size(), rects.size());  // the group box each control lies in
+        for (size_t i = 0; i < rects.size(); ++i) {
+            RECT common = {};
+            EXPECT_TRUE(IntersectRect(&common, &rects[i], &client) && EqualRect(&common, &rects[i]))
+                << WindowText(controls[i]) << " leaves the client area";
+            for (size_t j = i + 1; j < rects.size(); ++j) {
+                if (!IntersectRect(&common, &rects[i], &rects[j]))
+                    continue;
+                if (isBox(j) && EqualRect(&common, &rects[i]))
+                    boxes[i] = j;
+                else if (isBox(i) && EqualRect(&common, &rects[j]))
+                    boxes[j] = i;
+                else
+                    ADD_FAILURE() << WindowText(controls[i]) << " overlaps " << WindowText(controls[j]);
+            }
+        }
+        boxesAt96 = boxesAt96.empty() ? boxes : boxesAt96;
+        EXPECT_EQ(boxesAt96, boxes);
+        EndLeftovers();
     }
 }
 
