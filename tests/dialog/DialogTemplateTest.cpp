@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -9,6 +12,7 @@
 #include "tests/dialog/Screenshot.h"
 #include "tests/support/DriverExpectations.h"
 #include "tests/support/ModalDialog.h"
+#include "tests/support/Program.h"
 #include "tests/support/ScratchRegistry.h"
 
 namespace {
@@ -191,6 +195,23 @@ TEST_F(DialogTemplateTest, FocusStartsOnTheFirstTabStop)
     info.cbSize = sizeof(info);
     ASSERT_TRUE(GetGUIThreadInfo(dialog->ThreadId(), &info));
     EXPECT_EQ(dialog->Item(IDC_GAME_DETECTION), info.hwndFocus);
+}
+
+// The program's manifest at work in this test program, which carries the same resources:
+// the buttons are those of Common Controls 6 (only they answer BCM_GETIDEALSIZE), and
+// the process runs with the system DPI awareness that user32 reads from its manifest.
+TEST_F(DialogTemplateTest, ManifestGivesVersion6ButtonsAndDpiAwareness)
+{
+    const std::vector<HWND> buttons = ChildrenOfClass(dialog->Window(), "Button");
+    ASSERT_EQ(18u, buttons.size());
+    for (HWND button : buttons) {
+        SIZE ideal = {};
+        EXPECT_TRUE(dialog->Send(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) << WindowText(button);
+    }
+    wchar_t dpiAware[8] = L"";
+    EXPECT_TRUE(QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware",
+                                     dpiAware, 8, nullptr));
+    EXPECT_STREQ(L"true", dpiAware);
 }
 
 TEST_F(DialogTemplateTest, Screenshot)

@@ -337,6 +337,23 @@ TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
         EXPECT_EQ(c.path, HelperPathBelow(c.directory)) << '"' << c.directory << '"';
 }
 
+// The program carries its manifest: current common controls, DPI awareness, and no
+// execution level, which would end the virtual store that the machine's values rely on.
+TEST(ProgramManifest, NamesCommonControls6AndDpiAwarenessAndNoExecutionLevel)
+{
+    const HMODULE program =
+        LoadLibraryExA(ProgramPath("AdvancedSettings.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(program);
+    const HRSRC resource = FindResourceA(program, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    ASSERT_TRUE(resource);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, resource))),
+                               SizeofResource(program, resource));
+    FreeLibrary(program);
+    EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    EXPECT_NE(std::string::npos, manifest.find("WindowsSettings\">true</dpiAware>"));
+    EXPECT_EQ(std::string::npos, manifest.find("requestedExecutionLevel"));
+}
+
 TEST_F(ApplyTest, OkAppliesThenCloses)
 {
     ASSERT_TRUE(StartHelper());
