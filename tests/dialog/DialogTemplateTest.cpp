@@ -197,11 +197,21 @@ TEST_F(DialogTemplateTest, FocusStartsOnTheFirstTabStop)
     EXPECT_EQ(dialog->Item(IDC_GAME_DETECTION), info.hwndFocus);
 }
 
-// The program's manifest at work in this test program, which carries the same resources:
-// the buttons are those of Common Controls 6 (only they answer BCM_GETIDEALSIZE), and
-// the process runs with the system DPI awareness that user32 reads from its manifest.
-TEST_F(DialogTemplateTest, ManifestGivesVersion6ButtonsAndDpiAwareness)
+// The program's manifest: Common Controls 6, DPI awareness, and no execution level (that would end the virtual
+// store that the machine's values rely on). At work in this test program, built from the same resources, the
+// buttons are version 6 (only they answer BCM_GETIDEALSIZE) and the process has the DPI awareness user32 reads.
+TEST_F(DialogTemplateTest, ManifestAsksForCommonControls6AndDpiAwarenessAndNothingMore)
 {
+    const HMODULE program =
+        LoadLibraryExA(ProgramPath("AdvancedSettings.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC resource = FindResourceA(program, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    ASSERT_TRUE(program && resource);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, resource))),
+                               SizeofResource(program, resource));
+    FreeLibrary(program);
+    EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    EXPECT_NE(std::string::npos, manifest.find("WindowsSettings\">true</dpiAware>"));
+    EXPECT_EQ(std::string::npos, manifest.find("requestedExecutionLevel"));
     const std::vector<HWND> buttons = ChildrenOfClass(dialog->Window(), "Button");
     ASSERT_EQ(18u, buttons.size());
     for (HWND button : buttons) {
