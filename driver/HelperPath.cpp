@@ -7,16 +7,21 @@ bool IsDriveLetter(char c)
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-// "X:\..." or "\\server\share...".
+bool IsSeparator(char c)
+{
+    return c == '\\' || c == '/';
+}
+
+// "X:\..." or "\\server\share...", where "/" counts wherever "\" does, as in Windows.
 bool IsAbsolutePath(const std::string& path)
 {
-    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && path[2] == '\\')
+    if (path.size() >= 3 && IsDriveLetter(path[0]) && path[1] == ':' && IsSeparator(path[2]))
         return true;
-    if (path.compare(0, 2, "\\\\") != 0)
+    if (path.size() < 2 || !IsSeparator(path[0]) || !IsSeparator(path[1]))
         return false;
-    const std::string::size_type shareStart = path.find('\\', 2);
+    const std::string::size_type shareStart = path.find_first_of("\\/", 2);
     return shareStart != std::string::npos && shareStart > 2 && shareStart + 1 < path.size() &&
-           path[shareStart + 1] != '\\';
+           !IsSeparator(path[shareStart + 1]);
 }
 
 }  // namespace

@@ -9,6 +9,6 @@ constexpr const char* kHelperFileName = "dv_host.exe";
 
 // The helper below `directory`: the directory text followed by "\System\dv_host.exe",
 // with no separator added or removed. Empty when the directory is not an absolute
-// path ("C:\..." or "\\server\share\..."): anything else would be resolved against
-// whatever the current directory or drive happens to be.
+// path ("C:\..." or "\\server\share\...", where "/" counts as "\"): anything else
+// would be resolved against whatever the current directory or drive happens to be.
 std::string HelperPathBelow(const std::string& directory);

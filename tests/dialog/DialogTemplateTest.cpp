@@ -1,3 +1,6 @@
+#include <windows.h>
+#include <commctrl.h>
+
 #include <gtest/gtest.h>
 
 #include <iterator>
@@ -9,6 +12,7 @@
 #include "tests/dialog/Screenshot.h"
 #include "tests/support/DriverExpectations.h"
 #include "tests/support/ModalDialog.h"
+#include "tests/support/Program.h"
 #include "tests/support/ScratchRegistry.h"
 
 namespace {
@@ -190,6 +194,33 @@ TEST_F(DialogTemplateTest, FocusStartsOnTheFirstTabStop)
     info.cbSize = sizeof(info);
     ASSERT_TRUE(GetGUIThreadInfo(dialog->ThreadId(), &info));
     EXPECT_EQ(dialog->Item(IDC_GAME_DETECTION), info.hwndFocus);
+}
+
+// The program's manifest: Common Controls 6, DPI awareness, and no execution level (that would end the virtual
+// store that the machine's values rely on). At work in this test program, built from the same resources, the
+// buttons are version 6 (only they answer BCM_GETIDEALSIZE) and the process has the DPI awareness user32 reads.
+TEST_F(DialogTemplateTest, ManifestAsksForCommonControls6AndDpiAwarenessAndNothingMore)
+{
+    const HMODULE program =
+        LoadLibraryExA(ProgramPath("AdvancedSettings.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const HRSRC resource = FindResourceA(program, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
+    ASSERT_TRUE(program && resource);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, resource))),
+                               SizeofResource(program, resource));
+    FreeLibrary(program);
+    EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    EXPECT_NE(std::string::npos, manifest.find("WindowsSettings\">true</dpiAware>"));
+    EXPECT_EQ(std::string::npos, manifest.find("requestedExecutionLevel"));
+    const std::vector<HWND> buttons = ChildrenOfClass(dialog->Window(), "Button");
+    ASSERT_EQ(18u, buttons.size());
+    for (HWND button : buttons) {
+        SIZE ideal = {};
+        EXPECT_TRUE(dialog->Send(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) << WindowText(button);
+    }
+    wchar_t dpiAware[8] = L"";
+    EXPECT_TRUE(QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware",
+                                     dpiAware, 8, nullptr));
+    EXPECT_STREQ(L"true", dpiAware);
 }
 
 TEST_F(DialogTemplateTest, Screenshot)

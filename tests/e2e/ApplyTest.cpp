@@ -12,6 +12,7 @@
 
 #include "driver/HelperPath.h"
 #include "resources/resource.h"
+#include "tests/dialog/Screenshot.h"
 #include "tests/e2e/HelperLog.h"
 #include "tests/support/DriverExpectations.h"
 #include "tests/support/Program.h"
@@ -205,16 +206,21 @@ TEST_F(ApplyTest, TwoRunningHelpersGetOneQuitRequest)
     EXPECT_EQ(2u, EventsOfKind(log, "exit").size());
 }
 
-TEST_F(ApplyTest, InstallDirectoryWithTrailingBackslashIsUsedAsItStands)
+TEST_F(ApplyTest, InstallDirectoryIsUsedAsItStands)
 {
-    ASSERT_TRUE(Install("9.80", std::string(kInstallDirectory) + "\\"));
-    ASSERT_TRUE(StartHelper());
-    const HWND dialog = OpenDialog();
-    ASSERT_TRUE(dialog);
-    const unsigned long long clicked = SystemMilliseconds();
-    ASSERT_TRUE(Click(dialog, IDC_APPLY));
-    EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
-    EXPECT_EQ(1u, StartsAfter(clicked).size());
+    for (const std::string& directory : {std::string(kInstallDirectory) + "\\", std::string("C:/DrivonaE2E")}) {
+        SCOPED_TRACE(directory);
+        ASSERT_TRUE(Install("9.80", directory));
+        DeleteFileA(kHelperLog);
+        ASSERT_TRUE(StartHelper());
+        const HWND dialog = OpenDialog();
+        ASSERT_TRUE(dialog);
+        const unsigned long long clicked = SystemMilliseconds();
+        ASSERT_TRUE(Click(dialog, IDC_APPLY));
+        EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
+        EXPECT_EQ(1u, StartsAfter(clicked).size());
+        EndLeftovers();
+    }
 }
 
 // Without an absolute install directory the helper's path would be resolved against
@@ -253,6 +259,45 @@ TEST_F(ApplyTest, InstallDirectoryThatIsNotAbsoluteStartsNothing)
     }
 }
 
+// At each scale every control lies inside the client area, one that meets a group box lies wholly inside it, and
+// no other two meet. A screenshot per scale is left in the build folder for a person to look at.
+TEST_F(ApplyTest, DialogLaysOutAtEachScale)
+{
+    const char kDesktop[] = "Control Panel\\Desktop";  // where the user's scale is read first
+    const auto isGroupBox = [](HWND control) { return (GetWindowLongA(control, GWL_STYLE) & 0xF) == BS_GROUPBOX; };
+    LONG widthAt96 = 0;
+    for (DWORD dpi : {96u, 144u, 192u}) {
+        SCOPED_TRACE(dpi);
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kDesktop, "LogPixels", DwordValue(dpi)));
+        const HWND dialog = OpenDialog();
+        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+        ASSERT_TRUE(dialog);
+        Sleep(300);  // the first painting
+        EXPECT_TRUE(SaveWindowPng(dialog, (BUILD_FOLDER "/dialog-" + std::to_string(dpi) + "dpi.png").c_str()));
+        RECT client = {};
+        GetClientRect(dialog, &client);
+        widthAt96 = widthAt96 ? widthAt96 : client.right;
+        EXPECT_NEAR(dpi / 96.0, double(client.right) / widthAt96, 0.2) << "not laid out at this scale";
+        std::vector<std::pair<HWND, RECT>> controls;  // with their places in the client area
+        for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+            controls.push_back({control, {}});
+            GetWindowRect(control, &controls.back().second);
+            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&controls.back().second), 2);
+        }
+        for (auto a = controls.begin(); a != controls.end(); ++a) {
+            RECT common = {};
+            EXPECT_TRUE(IntersectRect(&common, &a->second, &client) && EqualRect(&common, &a->second))
+                << WindowText(a->first) << " leaves the client area";
+            for (auto b = a + 1; b != controls.end(); ++b)
+                EXPECT_TRUE(!IntersectRect(&common, &a->second, &b->second) ||
+                            (isGroupBox(b->first) && EqualRect(&common, &a->second)) ||
+                            (isGroupBox(a->first) && EqualRect(&common, &b->second)))
+                    << WindowText(a->first) << " meets " << WindowText(b->first);
+        }
+        EndLeftovers();
+    }
+}
+
 TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
 {
     const struct {
@@ -264,19 +309,26 @@ TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
         {"C:\\Programme\\Drivona\\", "C:\\Programme\\Drivona\\\\System\\dv_host.exe"},
         {"\\\\server\\share\\Drivona", "\\\\server\\share\\Drivona\\System\\dv_host.exe"},
         {"\\\\server\\share", "\\\\server\\share\\System\\dv_host.exe"},
+        {"C:/Programme/Drivona", "C:/Programme/Drivona\\System\\dv_host.exe"},
+        {"//server/share/", "//server/share/\\System\\dv_host.exe"},
+        {"\\\\server/share", "\\\\server/share\\System\\dv_host.exe"},
+        {"/\\server\\share", "/\\server\\share\\System\\dv_host.exe"},
         {"", ""},
         {"Drivona", ""},
         {"Programme\\Drivona", ""},
         {"C:Drivona", ""},
         {"C:", ""},
-        {"C:/Drivona", ""},
         {"\\Drivona", ""},
+        {"/Drivona", ""},
         {"   ", ""},
         {" C:\\Drivona", ""},
         {"1:\\Drivona", ""},
         {"\\\\server", ""},
         {"\\\\server\\", ""},
         {"\\\\\\share", ""},
+        {"//server", ""},
+        {"//server/", ""},
+        {"///share", ""},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.path, HelperPathBelow(c.directory)) << '"' << c.directory << '"';
