@@ -259,42 +259,52 @@ TEST_F(ApplyTest, InstallDirectoryThatIsNotAbsoluteStartsNothing)
     }
 }
 
-// At each scale every control lies inside the client area, one that meets a group box lies wholly inside it, and
-// no other two meet. A screenshot per scale is left in the build folder for a person to look at.
-TEST_F(ApplyTest, DialogLaysOutAtEachScale)
+INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM)
 {
-    const char kDesktop[] = "Control Panel\\Desktop";  // where the user's scale is read first
-    const auto isGroupBox = [](HWND control) { return (GetWindowLongA(control, GWL_STYLE) & 0xF) == BS_GROUPBOX; };
-    LONG widthAt96 = 0;
-    for (DWORD dpi : {96u, 144u, 192u}) {
-        SCOPED_TRACE(dpi);
-        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kDesktop, "LogPixels", DwordValue(dpi)));
-        const HWND dialog = OpenDialog();
-        RegDeleteKeyValueA(HKEY_CURRENT_USER, kDesktop, "LogPixels");
-        ASSERT_TRUE(dialog);
-        Sleep(300);  // the first painting
-        EXPECT_TRUE(SaveWindowPng(dialog, (BUILD_FOLDER "/dialog-" + std::to_string(dpi) + "dpi.png").c_str()));
-        RECT client = {};
-        GetClientRect(dialog, &client);
-        widthAt96 = widthAt96 ? widthAt96 : client.right;
-        EXPECT_NEAR(dpi / 96.0, double(client.right) / widthAt96, 0.2) << "not laid out at this scale";
-        std::vector<std::pair<HWND, RECT>> controls;  // with their places in the client area
-        for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
-            controls.push_back({control, {}});
-            GetWindowRect(control, &controls.back().second);
-            MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&controls.back().second), 2);
-        }
-        for (auto a = controls.begin(); a != controls.end(); ++a) {
-            RECT common = {};
-            EXPECT_TRUE(IntersectRect(&common, &a->second, &client) && EqualRect(&common, &a->second))
-                << WindowText(a->first) << " leaves the client area";
-            for (auto b = a + 1; b != controls.end(); ++b)
-                EXPECT_TRUE(!IntersectRect(&common, &a->second, &b->second) ||
-                            (isGroupBox(b->first) && EqualRect(&common, &a->second)) ||
-                            (isGroupBox(a->first) && EqualRect(&common, &b->second)))
-                    << WindowText(a->first) << " meets " << WindowText(b->first);
-        }
-        EndLeftovers();
+    return FALSE;
+}
+
+// Run at 96, 144 and 192 dpi, each in a Wine session that starts at that scale (WINE_TEST_DPI): the dialog is as wide
+// as its template laid out in this DPI-aware process, every control lies inside the client area, one that meets a
+// group box lies wholly inside it, and no other two meet. A picture per scale is left in the build folder.
+TEST_F(ApplyTest, DialogLaysOutAtTheDisplayScale)
+{
+    SetProcessDPIAware();  // whatever the manifest says: the model must be laid out at the display's scale
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    const char* asked = getenv("WINE_TEST_DPI");
+    ASSERT_EQ(asked ? atoi(asked) : 96, dpi) << "the session is not at the scale asked for";
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    const HWND model =
+        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ADVANCED_SETTINGS), nullptr, Inert, 0);
+    RECT client = {}, modelClient = {};
+    GetClientRect(dialog, &client);
+    GetClientRect(model, &modelClient);
+    DestroyWindow(model);
+    EXPECT_GT(modelClient.right, 300);
+    EXPECT_EQ(modelClient.right, client.right) << "not laid out at this scale";
+    Sleep(300);  // the first painting
+    EXPECT_TRUE(SaveWindowPng(dialog, (BUILD_FOLDER "/dialog-" + std::to_string(dpi) + "dpi.png").c_str()));
+    const auto isGroupBox = [](HWND control) {
+        return (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
+    };
+    std::vector<std::pair<HWND, RECT>> controls;  // with their places in the client area
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+        controls.push_back({control, {}});
+        GetWindowRect(control, &controls.back().second);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&controls.back().second), 2);
+    }
+    for (auto a = controls.begin(); a != controls.end(); ++a) {
+        RECT common = {};
+        EXPECT_TRUE(IntersectRect(&common, &a->second, &client) && EqualRect(&common, &a->second))
+            << WindowText(a->first) << " leaves the client area";
+        for (auto b = a + 1; b != controls.end(); ++b)
+            EXPECT_TRUE(!IntersectRect(&common, &a->second, &b->second) ||
+                        (isGroupBox(b->first) && EqualRect(&common, &a->second)) ||
+                        (isGroupBox(a->first) && EqualRect(&common, &b->second)))
+                << WindowText(a->first) << " meets " << WindowText(b->first);
     }
 }
 
