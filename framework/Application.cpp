@@ -42,23 +42,35 @@ std::string ModuleStem()
     return stem;
 }
 
+// A text of the system's ANSI code page as Unicode.
+std::wstring FromAnsi(const std::string& text)
+{
+    std::wstring wide(text.size(), L'\0');
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                           &wide[0], static_cast<int>(wide.size()));
+    wide.resize(length > 0 ? length : 0);
+    return wide;
+}
+
 }  // namespace
 
+// The text and the caption go to the screen as Unicode: the German resource texts then show
+// whatever the system's ANSI code page, which may have no umlauts.
 int Application::MessageBoxFromResource(UINT stringId, UINT type, UINT helpContextId) const
 {
-    char text[1024] = "";
-    LoadStringA(GetModuleHandleA(nullptr), stringId, text, sizeof(text));
+    wchar_t text[1024] = L"";
+    LoadStringW(GetModuleHandleW(nullptr), stringId, text, 1024);
     const std::string stem = ModuleStem();
-    const std::string caption = stem.substr(stem.find_last_of("\\/") + 1);
-    MSGBOXPARAMSA params = {};
+    const std::wstring caption = FromAnsi(stem.substr(stem.find_last_of("\\/") + 1));
+    MSGBOXPARAMSW params = {};
     params.cbSize = sizeof(params);
     params.hwndOwner = m_pMainWnd ? m_pMainWnd->Handle() : nullptr;
-    params.hInstance = GetModuleHandleA(nullptr);
+    params.hInstance = GetModuleHandleW(nullptr);
     params.lpszText = text;
     params.lpszCaption = caption.c_str();
     params.dwStyle = type;
     params.dwContextHelpId = helpContextId;
-    return MessageBoxIndirectA(&params);
+    return MessageBoxIndirectW(&params);
 }
 
 bool Application::RouteCommand(UINT)

@@ -31,7 +31,8 @@ DialogBase::DialogBase(UINT templateId) : m_templateId(templateId)
 
 INT_PTR DialogBase::DoModal()
 {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(m_templateId), nullptr,
+    // A Unicode dialog: its German texts reach the screen whatever the ANSI code page.
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(m_templateId), nullptr,
                            &DialogBase::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
@@ -75,10 +76,10 @@ void DialogBase::CenterInWorkArea()
 INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        SetWindowLongPtrA(window, DWLP_USER, lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
         reinterpret_cast<DialogBase*>(lParam)->m_hWnd = window;
     }
-    auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(window, DWLP_USER));
+    auto* dialog = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(window, DWLP_USER));
     if (!dialog)
         return FALSE;
     LRESULT result = 0;
@@ -89,7 +90,7 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam
         return FALSE;
     if (IsDirectlyAnswered(message))
         return result;
-    SetWindowLongPtrA(window, DWLP_MSGRESULT, result);
+    SetWindowLongPtrW(window, DWLP_MSGRESULT, result);
     return TRUE;
 }
 

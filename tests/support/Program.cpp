@@ -1,5 +1,7 @@
 #include "tests/support/Program.h"
 
+#include <cstdlib>
+
 namespace {
 
 struct WindowSearch {
@@ -116,6 +118,26 @@ std::string WindowText(HWND window)
     char text[1024] = {};
     GetWindowTextA(window, text, sizeof(text));
     return text;
+}
+
+std::wstring UnicodeWindowText(HWND window)
+{
+    wchar_t text[1024] = {};
+    GetWindowTextW(window, text, 1024);
+    return text;
+}
+
+std::wstring FromWindows1252(const char* text)
+{
+    wchar_t wide[1024] = L"";
+    MultiByteToWideChar(1252, 0, text, -1, wide, 1024);
+    return wide;
+}
+
+UINT AskedCodePage()
+{
+    const char* asked = getenv("WINE_TEST_CODEPAGE");
+    return asked ? static_cast<UINT>(atoi(asked)) : 1252;
 }
 
 unsigned long long SystemMilliseconds()

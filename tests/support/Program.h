@@ -37,5 +37,10 @@ HWND WaitForWindow(DWORD processId, const char* title, DWORD timeoutMs = 15000);
 bool WaitUntilResponsive(HWND window, DWORD timeoutMs);
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
 std::string WindowText(HWND window);
+// The window's text as the user sees it, whatever the session's ANSI code page.
+std::wstring UnicodeWindowText(HWND window);
+std::wstring FromWindows1252(const char* text);
+// The ANSI code page that the test group's Wine sessions start with (WINE_TEST_CODEPAGE), 1252 unless set.
+UINT AskedCodePage();
 // Milliseconds since 1601 on the system clock, as the helper stand-in records them.
 unsigned long long SystemMilliseconds();
