@@ -18,6 +18,9 @@ struct AdvancedSettings {
     int m_nAppliedSpeedAccelMethod = 0;  // the method the registry holds
 };
 
+// One field of the record, for the tables that name fields.
+using SettingsField = int AdvancedSettings::*;
+
 // The settings a new user has: "Standardeinstellungen wiederherstellen" shows them, and
 // loading gives them for every value that the registry does not hold readably.
 extern const AdvancedSettings kDefaultSettings;

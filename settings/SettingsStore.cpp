@@ -9,11 +9,10 @@
 namespace {
 
 // A flag field of the record.
-using Flag = int AdvancedSettings::*;
 
 struct GamingValue {
     const char* name;
-    Flag field;
+    SettingsField field;
 };
 
 // Read and written in this order.

@@ -5,24 +5,18 @@
 
 #include <iterator>
 #include <memory>
+#include <regex>
 #include <string>
 #include <vector>
 
 #include "resources/resource.h"
-#include "tests/dialog/Screenshot.h"
 #include "tests/support/DriverExpectations.h"
 #include "tests/support/ModalDialog.h"
 #include "tests/support/Program.h"
 #include "tests/support/ScratchRegistry.h"
+#include "tests/support/Screenshot.h"
 
 namespace {
-
-std::wstring FromWindows1252(const char* text)
-{
-    wchar_t wide[256] = L"";
-    MultiByteToWideChar(1252, 0, text, -1, wide, 256);
-    return wide;
-}
 
 // The styles of the controls as dialog template 102 stores them, in template order.
 // The running dialog differs: a radio button gets WS_TABSTOP while it is checked.
@@ -196,31 +190,48 @@ TEST_F(DialogTemplateTest, FocusStartsOnTheFirstTabStop)
     EXPECT_EQ(dialog->Item(IDC_GAME_DETECTION), info.hwndFocus);
 }
 
+// Whether the XML has an attribute of that name and value, however it is laid out and quoted.
+bool HasAttribute(const std::string& xml, const std::string& name, const std::string& value)
+{
+    return std::regex_search(xml, std::regex("\\s" + name + "\\s*=\\s*([\"'])" + value + "\\1"));
+}
+
 // The program's manifest: Common Controls 6, DPI awareness, and no execution level (that would end the virtual
 // store that the machine's values rely on). At work in this test program, built from the same resources, the
-// buttons are version 6 (only they answer BCM_GETIDEALSIZE) and the process has the DPI awareness user32 reads.
+// buttons are version 6: only they answer BCM_GETIDEALSIZE.
 TEST_F(DialogTemplateTest, ManifestAsksForCommonControls6AndDpiAwarenessAndNothingMore)
 {
-    const HMODULE program =
-        LoadLibraryExA(ProgramPath("AdvancedSettings.exe").c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    const std::string path = ProgramPath("AdvancedSettings.exe");
+    const HMODULE program = LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_TRUE(program) << "cannot read the program";
     const HRSRC resource = FindResourceA(program, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST);
-    ASSERT_TRUE(program && resource);
+    ASSERT_TRUE(resource) << "the program has no manifest";
     const std::string manifest(static_cast<const char*>(LockResource(LoadResource(program, resource))),
                                SizeofResource(program, resource));
     FreeLibrary(program);
-    EXPECT_NE(std::string::npos, manifest.find("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
-    EXPECT_NE(std::string::npos, manifest.find("WindowsSettings\">true</dpiAware>"));
+    EXPECT_TRUE(HasAttribute(manifest, "name", "Microsoft\\.Windows\\.Common-Controls"));
+    EXPECT_TRUE(HasAttribute(manifest, "version", "6\\.0\\.0\\.0"));
     EXPECT_EQ(std::string::npos, manifest.find("requestedExecutionLevel"));
+    // The DPI awareness as the system reads it from the program's manifest when it starts the program. (Wine lays out
+    // every program at the display's scale, so the running program would not show it.)
+    ACTCTXA context = {};
+    context.cbSize = sizeof(context);
+    context.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    context.lpSource = path.c_str();
+    context.lpResourceName = MAKEINTRESOURCEA(1);  // CREATEPROCESS_MANIFEST_RESOURCE_ID
+    const HANDLE programContext = CreateActCtxA(&context);
+    ASSERT_NE(INVALID_HANDLE_VALUE, programContext) << "the system does not take the program's manifest";
+    wchar_t dpiAware[8] = L"";
+    EXPECT_TRUE(QueryActCtxSettingsW(0, programContext, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings",
+                                     L"dpiAware", dpiAware, 8, nullptr));
+    ReleaseActCtx(programContext);
+    EXPECT_STREQ(L"true", dpiAware);
     const std::vector<HWND> buttons = ChildrenOfClass(dialog->Window(), "Button");
     ASSERT_EQ(18u, buttons.size());
     for (HWND button : buttons) {
         SIZE ideal = {};
         EXPECT_TRUE(dialog->Send(button, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal))) << WindowText(button);
     }
-    wchar_t dpiAware[8] = L"";
-    EXPECT_TRUE(QueryActCtxSettingsW(0, nullptr, L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware",
-                                     dpiAware, 8, nullptr));
-    EXPECT_STREQ(L"true", dpiAware);
 }
 
 TEST_F(DialogTemplateTest, Screenshot)

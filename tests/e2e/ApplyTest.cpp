@@ -12,11 +12,11 @@
 
 #include "driver/HelperPath.h"
 #include "resources/resource.h"
-#include "tests/dialog/Screenshot.h"
 #include "tests/e2e/HelperLog.h"
 #include "tests/support/DriverExpectations.h"
 #include "tests/support/Program.h"
 #include "tests/support/ScratchRegistry.h"
+#include "tests/support/Screenshot.h"
 #include "tools/install_driver/DriverInstall.h"
 
 namespace {
@@ -264,6 +264,36 @@ INT_PTR CALLBACK Inert(HWND, UINT, WPARAM, LPARAM)
     return FALSE;
 }
 
+// The program's dialog template, created in this process as the model of the program's dialog.
+HWND CreateModel()
+{
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ADVANCED_SETTINGS), nullptr, Inert, 0);
+}
+
+std::vector<HWND> Controls(HWND dialog)
+{
+    std::vector<HWND> controls;
+    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT))
+        controls.push_back(control);
+    return controls;
+}
+
+// Run in the usual session and in one whose ANSI code page has no umlauts: the texts are the template's all the same.
+TEST_F(ApplyTest, DialogShowsTheTemplatesTexts)
+{
+    ASSERT_EQ(AskedCodePage(), GetACP()) << "the session is not at the code page asked for";
+    const HWND dialog = OpenDialog();
+    ASSERT_TRUE(dialog);
+    const HWND model = CreateModel();
+    ASSERT_EQ(L"\u00DCbernehmen", UnicodeWindowText(GetDlgItem(model, IDC_APPLY)));
+    EXPECT_EQ(UnicodeWindowText(model), UnicodeWindowText(dialog));
+    const std::vector<HWND> expected = Controls(model), shown = Controls(dialog);
+    ASSERT_EQ(expected.size(), shown.size());
+    for (size_t i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(UnicodeWindowText(expected[i]), UnicodeWindowText(shown[i])) << "control " << i;
+    DestroyWindow(model);
+}
+
 // Run at 96, 144 and 192 dpi, each in a Wine session that starts at that scale (WINE_TEST_DPI): the dialog is as wide
 // as its template laid out in this DPI-aware process, every control lies inside the client area, one that meets a
 // group box lies wholly inside it, and no other two meet. A picture per scale is left in the build folder.
@@ -277,11 +307,11 @@ TEST_F(ApplyTest, DialogLaysOutAtTheDisplayScale)
     ASSERT_EQ(asked ? atoi(asked) : 96, dpi) << "the session is not at the scale asked for";
     const HWND dialog = OpenDialog();
     ASSERT_TRUE(dialog);
-    const HWND model =
-        CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ADVANCED_SETTINGS), nullptr, Inert, 0);
+    const HWND model = CreateModel();
     RECT client = {}, modelClient = {};
     GetClientRect(dialog, &client);
     GetClientRect(model, &modelClient);
+    const size_t templateControls = Controls(model).size();
     DestroyWindow(model);
     EXPECT_GT(modelClient.right, 300);
     EXPECT_EQ(modelClient.right, client.right) << "not laid out at this scale";
@@ -291,11 +321,13 @@ TEST_F(ApplyTest, DialogLaysOutAtTheDisplayScale)
         return (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_GROUPBOX;
     };
     std::vector<std::pair<HWND, RECT>> controls;  // with their places in the client area
-    for (HWND control = GetWindow(dialog, GW_CHILD); control; control = GetWindow(control, GW_HWNDNEXT)) {
+    for (HWND control : Controls(dialog)) {
         controls.push_back({control, {}});
         GetWindowRect(control, &controls.back().second);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&controls.back().second), 2);
     }
+    ASSERT_GT(templateControls, 0u);
+    EXPECT_EQ(templateControls, controls.size());
     for (auto a = controls.begin(); a != controls.end(); ++a) {
         RECT common = {};
         EXPECT_TRUE(IntersectRect(&common, &a->second, &client) && EqualRect(&common, &a->second))

@@ -153,14 +153,13 @@ std::vector<Sample> Samples()
 // A record whose every field shows whether the load wrote it.
 AdvancedSettings Untouched()
 {
-    using Field = int AdvancedSettings::*;
     AdvancedSettings s;
-    for (Field field : {&AdvancedSettings::m_bGameDetection, &AdvancedSettings::m_bKeepAcceleration,
-                        &AdvancedSettings::m_bKeepButtonMapping, &AdvancedSettings::m_bKeepKeystrokes,
-                        &AdvancedSettings::m_bKeepOtherMappings, &AdvancedSettings::m_bKeepSpeed,
-                        &AdvancedSettings::m_bKeepOrientation, &AdvancedSettings::m_nTrackingMode,
-                        &AdvancedSettings::m_nSpeedAccelMethod, &AdvancedSettings::m_bSpeedMethodAvailable,
-                        &AdvancedSettings::m_nAppliedSpeedAccelMethod})
+    for (SettingsField field : {&AdvancedSettings::m_bGameDetection, &AdvancedSettings::m_bKeepAcceleration,
+                                &AdvancedSettings::m_bKeepButtonMapping, &AdvancedSettings::m_bKeepKeystrokes,
+                                &AdvancedSettings::m_bKeepOtherMappings, &AdvancedSettings::m_bKeepSpeed,
+                                &AdvancedSettings::m_bKeepOrientation, &AdvancedSettings::m_nTrackingMode,
+                                &AdvancedSettings::m_nSpeedAccelMethod, &AdvancedSettings::m_bSpeedMethodAvailable,
+                                &AdvancedSettings::m_nAppliedSpeedAccelMethod})
         s.*field = 7;
     return s;
 }

@@ -47,8 +47,7 @@ Stored GamingValue(const char* name, const RegValue& value)
     return ::testing::AssertionSuccess();
 }
 
-using Field = int AdvancedSettings::*;
-using FieldValues = std::vector<std::pair<Field, int>>;
+using FieldValues = std::vector<std::pair<SettingsField, int>>;
 
 AdvancedSettings DefaultsWith(const FieldValues& changes)
 {

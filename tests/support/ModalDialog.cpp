@@ -117,5 +117,10 @@ INT_PTR ModalDialog::WaitForEnd()
 
 const AdvancedSettings& ModalDialog::FinalRecord() const
 {
+    static const AdvancedSettings kNone;
+    if (WaitForSingleObject(m_thread, 0) != WAIT_OBJECT_0) {
+        ADD_FAILURE() << "the dialog's record is read while the dialog still runs";
+        return kNone;  // the dialog's thread may still write its own
+    }
     return m_state->record;
 }

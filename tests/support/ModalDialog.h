@@ -36,7 +36,7 @@ public:
 
     // Waits until the dialog has ended; its DoModal result, or 0 when it is still open.
     INT_PTR WaitForEnd();
-    // The dialog's record as it was when the dialog ended (after WaitForEnd gave a result).
+    // The dialog's record as it was when the dialog ended; fails the test while it still runs.
     const AdvancedSettings& FinalRecord() const;
 
 private:

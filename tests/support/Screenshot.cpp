@@ -1,4 +1,4 @@
-#include "tests/dialog/Screenshot.h"
+#include "tests/support/Screenshot.h"
 
 #include <algorithm>
 #include <cstdint>
