@@ -225,10 +225,8 @@ TEST_F(LIVE_SUITE, SecondRefreshHoldsOnlyWhatRunsThen)
 TEST_F(LIVE_SUITE, ListHoldsOnceEachProcessOfTheWalksAroundIt)
 {
     std::vector<std::unique_ptr<Program>> children;
-    for (const char* path : {"a\\dv_host.exe", "b\\Second.EXE", "c\\third.exe"}) {
-        children.push_back(scratch.Start(path));
-        ASSERT_NE(nullptr, children.back());
-    }
+    for (const char* path : {"a\\dv_host.exe", "b\\Second.EXE", "c\\third.exe"})
+        ASSERT_NE(nullptr, children.emplace_back(scratch.Start(path)));
     ProcessList list;
     ASSERT_EQ(1, list.Refresh());
     const std::map<DWORD, std::string> before = WalkProcesses();
@@ -249,7 +247,7 @@ TEST_F(LIVE_SUITE, ListHoldsOnceEachProcessOfTheWalksAroundIt)
             continue;  // it came, went or was followed by another under its id
         if (kPsapi && !PsapiCanList(id) && std::none_of(children.begin(), children.end(), own))
             continue;
-        EXPECT_EQ(name, listed.count(id) ? listed[id] : "(not listed)") << "process " << id;
+        EXPECT_EQ(name, listed.count(id) ? listed[id] : "(not listed)") << "process " << id << ", seen by both walks";
     }
 }
 
