@@ -11,6 +11,7 @@
 #include <cctype>
 #include <chrono>
 #include <cstdio>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "driver/HelperSearch.h"
 #include "process/BaseName.h"
 #include "process/PsapiEnumerator.h"
+#include "process/ScopedHandle.h"
 #include "process/ToolhelpEnumerator.h"
 #include "tests/process/ChildProcesses.h"
 
@@ -51,6 +53,30 @@ std::string Lower(std::string text)
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
+}
+
+// Process ids with the lower-case base names of their executables, walked by Toolhelp itself.
+std::map<DWORD, std::string> WalkProcesses()
+{
+    std::map<DWORD, std::string> processes;
+    ScopedHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32 record = {};
+    record.dwSize = sizeof record;
+    for (BOOL more = snapshot.IsValid() && Process32First(snapshot.Get(), &record); more;
+         more = Process32Next(snapshot.Get(), &record))
+        processes[record.th32ProcessID] = Lower(BaseNameOf(record.szExeFile));
+    return processes;
+}
+
+// PSAPI names a process by its executable's module, which it cannot read from a 32-bit program
+// in a 64-bit process (such as Wine's own system processes): it leaves out just those.
+bool PsapiCanList(DWORD processId)
+{
+    BOOL wow64 = FALSE;
+    if (!IsWow64Process(GetCurrentProcess(), &wow64) || !wow64)
+        return true;
+    ScopedHandle process(OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, processId));
+    return process.IsValid() && IsWow64Process(process.Get(), &wow64) && wow64;
 }
 
 struct Module {
@@ -192,12 +218,37 @@ TEST_F(LIVE_SUITE, SecondRefreshHoldsOnlyWhatRunsThen)
     ASSERT_EQ(1, list.Refresh());
     EXPECT_TRUE(EntriesOf(list, leaving->Id()).empty());
     EXPECT_EQ(1u, EntriesOf(list, staying->Id()).size());
-    // Other processes of the prefix may come and go meanwhile, but none is listed twice.
-    std::vector<DWORD> ids;
-    for (DWORD i = 0; i < list.Count(); ++i)
-        ids.push_back(static_cast<const ProcessEntry*>(list.At(i))->ProcessId());
-    std::sort(ids.begin(), ids.end());
-    EXPECT_EQ(ids.end(), std::adjacent_find(ids.begin(), ids.end()));
+}
+
+// Other processes of the prefix may come and go meanwhile: each that runs both before and
+// after the refresh is listed, once, with its id and name; also by a list refreshed before.
+TEST_F(LIVE_SUITE, ListHoldsOnceEachProcessOfTheWalksAroundIt)
+{
+    std::vector<std::unique_ptr<Program>> children;
+    for (const char* path : {"a\\dv_host.exe", "b\\Second.EXE", "c\\third.exe"})
+        ASSERT_NE(nullptr, children.emplace_back(scratch.Start(path)));
+    ProcessList list;
+    ASSERT_EQ(1, list.Refresh());
+    const std::map<DWORD, std::string> before = WalkProcesses();
+    ASSERT_EQ(1, list.Refresh());
+    const std::map<DWORD, std::string> after = WalkProcesses();
+
+    std::map<DWORD, std::string> listed;
+    for (DWORD i = 0; i < list.Count(); ++i) {
+        const auto* entry = static_cast<const ProcessEntry*>(list.At(i));
+        EXPECT_TRUE(listed.emplace(entry->ProcessId(), Lower(entry->BaseName())).second)
+            << entry->Name() << " (" << entry->ProcessId() << ") is listed twice";
+    }
+    for (const auto& child : children)
+        EXPECT_TRUE(before.count(child->Id()) && after.count(child->Id())) << "a walk misses child " << child->Id();
+    for (const auto& [id, name] : before) {
+        const auto own = [id = id](const std::unique_ptr<Program>& child) { return child->Id() == id; };
+        if (after.count(id) == 0 || after.at(id) != name)
+            continue;  // it came, went or was followed by another under its id
+        if (kPsapi && !PsapiCanList(id) && std::none_of(children.begin(), children.end(), own))
+            continue;
+        EXPECT_EQ(name, listed.count(id) ? listed[id] : "(not listed)") << "process " << id << ", seen by both walks";
+    }
 }
 
 TEST_F(LIVE_SUITE, ListsThisVeryProgram)
