@@ -113,10 +113,11 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
-    // The program's dialog, or null when it did not open.
+    // The program's dialog, or null when it did not open. WINE_TEST_PROGRAM: another copy of the program to run.
     HWND OpenDialog(const char* workingDirectory = nullptr)
     {
-        m_program = std::make_unique<Program>(ProgramPath("AdvancedSettings.exe"), "", workingDirectory);
+        const char* copy = getenv("WINE_TEST_PROGRAM");
+        m_program = std::make_unique<Program>(copy ? copy : ProgramPath("AdvancedSettings.exe"), "", workingDirectory);
         return m_program->Started() ? WaitForWindow(m_program->Id(), kCaption) : nullptr;
     }
 
