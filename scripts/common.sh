@@ -2,18 +2,20 @@
 # shellcheck shell=bash
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+# What building and testing the program needs (scripts/run, scripts/test, scripts/bench).
 PACKAGES=(cmake make python3 mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
           googletest clang clang-format clang-tidy libclang-rt-dev llvm)
 
-# Installs what is missing; quick and silent when everything is there.
+# ensure_packages NAME...: installs those of the named packages that are missing; quick
+# and silent when everything is there.
 ensure_packages() {
     local missing=() p
-    for p in "${PACKAGES[@]}" "$@"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "Installing: ${missing[*]}"
-    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    if [[ " ${missing[*]}" == *:i386* ]] && ! dpkg --print-foreign-architectures | grep -qx i386; then
         dpkg --add-architecture i386
     fi
     export DEBIAN_FRONTEND=noninteractive
