@@ -42,13 +42,13 @@ std::string ModuleStem()
     return stem;
 }
 
-// A text of the system's ANSI code page as Unicode.
-std::wstring FromAnsi(const std::string& text)
+// A text of the system's ANSI code page as Unicode, terminated. Every character of the
+// code page, one byte or two, is one UTF-16 unit. (Not a std::wstring, whose runtime code
+// would make the shipped program 36 KB larger.)
+std::vector<wchar_t> FromAnsi(const std::string& text)
 {
-    std::wstring wide(text.size(), L'\0');
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
-                                           &wide[0], static_cast<int>(wide.size()));
-    wide.resize(length > 0 ? length : 0);
+    std::vector<wchar_t> wide(text.size() + 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
 
@@ -61,13 +61,13 @@ int Application::MessageBoxFromResource(UINT stringId, UINT type, UINT helpConte
     wchar_t text[1024] = L"";
     LoadStringW(GetModuleHandleW(nullptr), stringId, text, 1024);
     const std::string stem = ModuleStem();
-    const std::wstring caption = FromAnsi(stem.substr(stem.find_last_of("\\/") + 1));
+    const std::vector<wchar_t> caption = FromAnsi(stem.substr(stem.find_last_of("\\/") + 1));
     MSGBOXPARAMSW params = {};
     params.cbSize = sizeof(params);
     params.hwndOwner = m_pMainWnd ? m_pMainWnd->Handle() : nullptr;
     params.hInstance = GetModuleHandleW(nullptr);
     params.lpszText = text;
-    params.lpszCaption = caption.c_str();
+    params.lpszCaption = caption.data();
     params.dwStyle = type;
     params.dwContextHelpId = helpContextId;
     return MessageBoxIndirectW(&params);
