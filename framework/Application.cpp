@@ -1,5 +1,7 @@
 #include "framework/Application.h"
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -27,29 +29,31 @@ Application* Application::Current()
 
 namespace {
 
-// The executable's path without its extension.
-std::string ModuleStem()
+template <class Char>
+bool IsSeparator(Char c)
 {
-    std::vector<char> path(MAX_PATH);
-    DWORD length = 0;
-    while ((length = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()))) >=
-           path.size())
-        path.resize(path.size() * 2);
-    std::string stem(path.data(), length);
-    const std::string::size_type dot = stem.rfind('.');
-    if (dot != std::string::npos && dot > stem.find_last_of("\\/") + 1)
-        stem.erase(dot);
-    return stem;
+    return c == Char('\\') || c == Char('/');
 }
 
-// A text of the system's ANSI code page as Unicode, terminated. Every character of the
-// code page, one byte or two, is one UTF-16 unit. (Not a std::wstring, whose runtime code
-// would make the shipped program 36 KB larger.)
-std::vector<wchar_t> FromAnsi(const std::string& text)
+// The executable's path without its extension, terminated, in the characters of the
+// function that reads it: ANSI for the data beside the program, Unicode for what the
+// user reads, since the name may hold characters that the ANSI code page lacks. (Not a
+// std::wstring, whose runtime code would make the shipped program 36 KB larger.)
+template <class Char>
+std::vector<Char> ModuleStem(DWORD(WINAPI* getModuleFileName)(HMODULE, Char*, DWORD))
 {
-    std::vector<wchar_t> wide(text.size() + 1, L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, wide.data(), static_cast<int>(wide.size()));
-    return wide;
+    std::vector<Char> path(MAX_PATH);
+    DWORD length = 0;
+    while ((length = getModuleFileName(nullptr, path.data(), static_cast<DWORD>(path.size()))) >=
+           path.size())
+        path.resize(path.size() * 2);
+    path.resize(length);
+    const auto name = std::find_if(path.rbegin(), path.rend(), IsSeparator<Char>).base();
+    const auto dot = std::find(path.rbegin(), std::make_reverse_iterator(name), Char('.'));
+    if (dot.base() != name && dot.base() - 1 != name)
+        path.erase(dot.base() - 1, path.end());
+    path.push_back(Char());
+    return path;
 }
 
 }  // namespace
@@ -60,14 +64,15 @@ int Application::MessageBoxFromResource(UINT stringId, UINT type, UINT helpConte
 {
     wchar_t text[1024] = L"";
     LoadStringW(GetModuleHandleW(nullptr), stringId, text, 1024);
-    const std::string stem = ModuleStem();
-    const std::vector<wchar_t> caption = FromAnsi(stem.substr(stem.find_last_of("\\/") + 1));
+    const std::vector<wchar_t> stem = ModuleStem(GetModuleFileNameW);
+    const wchar_t* caption =
+        &*std::find_if(stem.rbegin(), stem.rend(), IsSeparator<wchar_t>).base();
     MSGBOXPARAMSW params = {};
     params.cbSize = sizeof(params);
     params.hwndOwner = m_pMainWnd ? m_pMainWnd->Handle() : nullptr;
     params.hInstance = GetModuleHandleW(nullptr);
     params.lpszText = text;
-    params.lpszCaption = caption.data();
+    params.lpszCaption = caption;
     params.dwStyle = type;
     params.dwContextHelpId = helpContextId;
     return MessageBoxIndirectW(&params);
@@ -80,7 +85,7 @@ bool Application::RouteCommand(UINT)
 
 void Application::OnHelp()
 {
-    const std::string helpFile = ModuleStem() + ".hlp";
+    const std::string helpFile = std::string(ModuleStem(GetModuleFileNameA).data()) + ".hlp";
     if (GetFileAttributesA(helpFile.c_str()) != INVALID_FILE_ATTRIBUTES)
         WinHelpA(m_pMainWnd ? m_pMainWnd->Handle() : nullptr, helpFile.c_str(), HELP_FINDER, 0);
 }

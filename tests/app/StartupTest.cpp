@@ -2,6 +2,7 @@
 // group's own Wine prefix.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,20 +40,33 @@ protected:
 
 TEST_F(StartupTest, TooOldOrMissingDriverShowsTheMessageAndEnds)
 {
-    // The version rule itself is tested on its own; here, too old and no driver at all.
+    // The version rule itself is tested on its own; here, too old and no driver at all. The caption is the program's
+    // file name, also one with Greek and Cyrillic letters, which no ANSI code page holds together.
     ASSERT_EQ(AskedCodePage(), GetACP()) << "the session is not at the code page asked for";
-    const char* const versions[] = {"9.75", nullptr};
-    for (const char* version : versions) {
-        SCOPED_TRACE(version ? version : "no driver");
-        if (version) {
+    const struct {
+        const char* version;
+        const wchar_t* name;
+    } starts[] = {{"9.75", L"AdvancedSettings"}, {nullptr, L"Einstellungen \x394\x416"}};
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.version ? start.version : "no driver");
+        if (start.version) {
             driver_install::Options options;
-            options.productId = version;
+            options.productId = start.version;
             ASSERT_TRUE(driver_install::Install(options));
         } else {
             driver_install::Uninstall();
         }
-        Program program(ProgramPath("AdvancedSettings.exe"));
-        const HWND box = WaitForWindow(program.Id(), "AdvancedSettings");
+        const std::wstring original = FromWindows1252(ProgramPath("AdvancedSettings.exe").c_str());
+        const std::wstring path = FromWindows1252(ProgramPath("").c_str()) + start.name + L".exe";
+        const bool copied = path != original && CopyFileW(original.c_str(), path.c_str(), FALSE);
+        // Wine sessions at another code page run here without their C library locale, which Wine needs for file
+        // names beyond ASCII.
+        if (path != original && !copied && AskedCodePage() != 1252)
+            continue;
+        const std::unique_ptr<const wchar_t, BOOL(WINAPI*)(LPCWSTR)> removeCopy(copied ? path.c_str() : nullptr,
+                                                                                DeleteFileW);
+        Program program(path);
+        const HWND box = WaitForWindow(program.Id(), start.name);
         ASSERT_TRUE(box) << "no message box";
         std::vector<HWND> buttons = ChildrenOfClass(box, "Button");
         ASSERT_EQ(1u, buttons.size());

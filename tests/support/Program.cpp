@@ -6,7 +6,7 @@ namespace {
 
 struct WindowSearch {
     DWORD processId;
-    const char* title;
+    const std::wstring& title;
     HWND found;
 };
 
@@ -15,7 +15,7 @@ BOOL CALLBACK MatchWindow(HWND window, LPARAM parameter)
     auto* search = reinterpret_cast<WindowSearch*>(parameter);
     DWORD owner = 0;
     GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && IsWindowVisible(window) && WindowText(window) == search->title) {
+    if (owner == search->processId && IsWindowVisible(window) && UnicodeWindowText(window) == search->title) {
         search->found = window;
         return FALSE;
     }
@@ -58,6 +58,16 @@ Program::Program(const std::string& path, const std::string& arguments, const ch
         m_process = {};
 }
 
+Program::Program(const std::wstring& path)
+{
+    std::wstring commandLine = L"\"" + path + L"\"";
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof(startup);
+    if (!CreateProcessW(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &m_process))
+        m_process = {};
+}
+
 Program::~Program()
 {
     if (!Started())
@@ -88,6 +98,11 @@ DWORD Program::ExitCode() const
 }
 
 HWND WaitForWindow(DWORD processId, const char* title, DWORD timeoutMs)
+{
+    return WaitForWindow(processId, FromWindows1252(title), timeoutMs);
+}
+
+HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();
     do {

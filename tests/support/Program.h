@@ -15,6 +15,8 @@ class Program {
 public:
     explicit Program(const std::string& path, const std::string& arguments = "",
                      const char* workingDirectory = nullptr);
+    // A program whose path the ANSI code page may not be able to write.
+    explicit Program(const std::wstring& path);
     ~Program();
 
     Program(const Program&) = delete;
@@ -32,6 +34,8 @@ private:
 };
 
 // The visible top-level window of that process with exactly this title, or null.
+HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs = 15000);
+// The same for a title in Windows-1252.
 HWND WaitForWindow(DWORD processId, const char* title, DWORD timeoutMs = 15000);
 // Waits until the window answers messages again; false when it did not in time.
 bool WaitUntilResponsive(HWND window, DWORD timeoutMs);
