@@ -59,8 +59,7 @@ TEST_F(StartupTest, TooOldOrMissingDriverShowsTheMessageAndEnds)
         const std::wstring original = FromWindows1252(ProgramPath("AdvancedSettings.exe").c_str());
         const std::wstring path = FromWindows1252(ProgramPath("").c_str()) + start.name + L".exe";
         const bool copied = path != original && CopyFileW(original.c_str(), path.c_str(), FALSE);
-        // Wine sessions at another code page run here without their C library locale, which Wine needs for file
-        // names beyond ASCII.
+        // Wine sessions at other code pages run here without their C library locale: file names in ASCII alone.
         if (path != original && !copied && AskedCodePage() != 1252)
             continue;
         const std::unique_ptr<const wchar_t, BOOL(WINAPI*)(LPCWSTR)> removeCopy(copied ? path.c_str() : nullptr,
@@ -89,7 +88,7 @@ TEST_F(StartupTest, SupportedDriverOpensTheDialogAndEndsWithIt)
     options.productId = "9.76";
     ASSERT_TRUE(driver_install::Install(options));
     Program program(ProgramPath("AdvancedSettings.exe"));
-    const HWND dialog = WaitForWindow(program.Id(), "Drivona - Erweiterte Einstellungen");
+    const HWND dialog = WaitForWindow(program.Id(), L"Drivona - Erweiterte Einstellungen");
     ASSERT_TRUE(dialog);
     EXPECT_TRUE(IsWindowVisible(dialog));
     EXPECT_TRUE(GetWindowLongA(dialog, GWL_EXSTYLE) & WS_EX_APPWINDOW);

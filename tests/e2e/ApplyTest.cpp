@@ -27,7 +27,7 @@ const char kHelperLog[] = "C:\\DrivonaE2E\\System\\dv_host.log";
 using expected::kGamingKey;
 using expected::kTechnicalKey;
 const char kMouse[] = "Control Panel\\Mouse";
-const char kCaption[] = "Drivona - Erweiterte Einstellungen";
+const wchar_t kCaption[] = L"Drivona - Erweiterte Einstellungen";
 const unsigned long long kRestartDelayMs = 4000;
 
 // The ids of the processes in this prefix that run a file of this name, in any letter case.

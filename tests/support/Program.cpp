@@ -97,11 +97,6 @@ DWORD Program::ExitCode() const
     return code;
 }
 
-HWND WaitForWindow(DWORD processId, const char* title, DWORD timeoutMs)
-{
-    return WaitForWindow(processId, FromWindows1252(title), timeoutMs);
-}
-
 HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs)
 {
     const DWORD start = GetTickCount();

@@ -35,8 +35,6 @@ private:
 
 // The visible top-level window of that process with exactly this title, or null.
 HWND WaitForWindow(DWORD processId, const std::wstring& title, DWORD timeoutMs = 15000);
-// The same for a title in Windows-1252.
-HWND WaitForWindow(DWORD processId, const char* title, DWORD timeoutMs = 15000);
 // Waits until the window answers messages again; false when it did not in time.
 bool WaitUntilResponsive(HWND window, DWORD timeoutMs);
 std::vector<HWND> ChildrenOfClass(HWND parent, const char* className);
