@@ -1,4 +1,4 @@
-// The floor for start-up and size: the program's dialog template with no logic at all.
+// The floor for size: the program's dialog template with no logic at all.
 #include <windows.h>
 
 #include "resources/resource.h"

@@ -3,7 +3,9 @@
 //
 //   bench_driver startup RUNS EXE...   process start to its dialog visible and answering;
 //                                      the programs take turns, RUNS starts each
-//   bench_driver apply RUNS EXE        Apply clicked to the dialog answering again
+//   bench_driver apply RUNS EXE...     Apply clicked to the dialog answering again; every
+//                                      program's dialog stays open, and in each run Apply
+//                                      is clicked in one after the other
 //   bench_driver scan RUNS SLEEPER     looking for the helper among the running processes
 //                                      through ProcessList and through one bare Toolhelp
 //                                      walk, with 0, 50 and 200 extra processes (SLEEPER)
@@ -16,6 +18,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "driver/HelperPath.h"
@@ -136,25 +139,41 @@ int Startup(int runs, const std::vector<std::string>& programs)
     return 0;
 }
 
-int Apply(int runs, const std::string& path)
+// A program's dialog, open for the Apply clicks.
+struct OpenDialog {
+    std::string path;
+    std::unique_ptr<Program> program;
+    HWND dialog;
+    HWND apply;
+};
+
+int Apply(int runs, const std::vector<std::string>& programs)
 {
-    const std::unique_ptr<Program> program = Start(path);
-    const HWND dialog = WaitForDialog(*program, path);
-    const HWND apply = GetDlgItem(dialog, IDC_APPLY);
-    if (!apply)
-        Fail("no Apply button", path);
-    for (int run = 0; run <= runs; ++run) {
-        const double start = Now();
-        DWORD_PTR result = 0;
-        // Returns once the click has been handled: the dialog's thread runs Apply inside it.
-        if (!SendMessageTimeoutA(apply, BM_CLICK, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) || !Answers(dialog))
-            Fail("Apply did not return", path);
-        const double elapsed = Now() - start;
-        if (run > 0)
-            Report("apply", BaseName(path), elapsed);
-        Sleep(300);  // lets the restarted helper settle before the next click
+    std::vector<OpenDialog> open;
+    for (const std::string& path : programs) {
+        std::unique_ptr<Program> program = Start(path);
+        const HWND dialog = WaitForDialog(*program, path);
+        const HWND apply = GetDlgItem(dialog, IDC_APPLY);
+        if (!apply)
+            Fail("no Apply button", path);
+        open.push_back({path, std::move(program), dialog, apply});
     }
-    CloseDialog(dialog, *program);
+    for (int run = 0; run <= runs; ++run) {
+        for (const OpenDialog& each : open) {
+            const double start = Now();
+            DWORD_PTR result = 0;
+            // Returns once the click has been handled: the dialog's thread runs Apply inside it.
+            if (!SendMessageTimeoutA(each.apply, BM_CLICK, 0, 0, SMTO_NORMAL, kAnswerTimeoutMs, &result) ||
+                !Answers(each.dialog))
+                Fail("Apply did not return", each.path);
+            const double elapsed = Now() - start;
+            if (run > 0)
+                Report("apply", BaseName(each.path), elapsed);
+            Sleep(300);  // lets the restarted helper settle before the next click
+        }
+    }
+    for (const OpenDialog& each : open)
+        CloseDialog(each.dialog, *each.program);
     return 0;
 }
 
@@ -220,7 +239,7 @@ int Scan(int runs, const std::string& sleeper)
 
 int Usage()
 {
-    std::fprintf(stderr, "usage: bench_driver startup RUNS EXE... | apply RUNS EXE | scan RUNS SLEEPER\n");
+    std::fprintf(stderr, "usage: bench_driver startup RUNS EXE... | apply RUNS EXE... | scan RUNS SLEEPER\n");
     return 2;
 }
 
@@ -236,8 +255,8 @@ int main(int argc, char** argv)
         return Usage();
     if (command == "startup")
         return Startup(runs, std::vector<std::string>(argv + 3, argv + argc));
-    if (command == "apply" && argc == 4)
-        return Apply(runs, argv[3]);
+    if (command == "apply")
+        return Apply(runs, std::vector<std::string>(argv + 3, argv + argc));
     if (command == "scan" && argc == 4)
         return Scan(runs, argv[3]);
     return Usage();
