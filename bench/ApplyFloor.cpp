@@ -12,6 +12,7 @@
 #include "app/DriverSetup.h"
 #include "driver/HelperPath.h"
 #include "driver/HelperSearch.h"
+#include "registry/RegistryKey.h"
 #include "resources/resource.h"
 #include "settings/RegistryLayout.h"
 
@@ -29,37 +30,6 @@ const FlagValue kGamingFlags[] = {
     {layout::kGamerMappingButton, 1}, {layout::kGamerMappingsOther, 0}, {layout::kGamerOrientation, 1},
 };
 
-// A key opened for writing, created when missing; closed when it goes out of scope.
-class WritableKey {
-public:
-    WritableKey(HKEY root, const char* subKey)
-    {
-        if (RegCreateKeyExA(root, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &m_key,
-                            nullptr) != ERROR_SUCCESS)
-            m_key = nullptr;
-    }
-    ~WritableKey()
-    {
-        if (m_key)
-            RegCloseKey(m_key);
-    }
-    WritableKey(const WritableKey&) = delete;
-    WritableKey& operator=(const WritableKey&) = delete;
-
-    void WriteText(const char* name, const char* text)
-    {
-        RegSetValueExA(m_key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text),
-                       static_cast<DWORD>(lstrlenA(text)) + 1);
-    }
-    void WriteDword(const char* name, DWORD value)
-    {
-        RegSetValueExA(m_key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof(value));
-    }
-
-private:
-    HKEY m_key = nullptr;
-};
-
 std::string ReadHelperPath()
 {
     char directory[MAX_PATH] = {};
@@ -73,12 +43,12 @@ std::string ReadHelperPath()
 void WriteSettings()
 {
     {
-        WritableKey machine(HKEY_LOCAL_MACHINE, layout::kTechnicalKeyForWrite);
-        WritableKey user(HKEY_CURRENT_USER, layout::kTechnicalKeyForWrite);
-        machine.WriteText(layout::kUseGameScheme, "On");
-        user.WriteText(layout::kOptimizeTracking, "Precision");
+        RegistryKey machine(HKEY_LOCAL_MACHINE, layout::kTechnicalKeyForWrite, false);
+        RegistryKey user(HKEY_CURRENT_USER, layout::kTechnicalKeyForWrite, false);
+        machine.WriteString(layout::kUseGameScheme, "On");
+        user.WriteString(layout::kOptimizeTracking, "Precision");
     }
-    WritableKey gaming(HKEY_CURRENT_USER, layout::kGamingKey);
+    RegistryKey gaming(HKEY_CURRENT_USER, layout::kGamingKey, false);
     for (const FlagValue& flag : kGamingFlags)
         gaming.WriteDword(flag.name, flag.value);
 }

@@ -10,6 +10,7 @@
 
 #include "app/DriverSetup.h"
 #include "app/VersionRule.h"
+#include "framework/DialogBase.h"
 #include "resources/resource.h"
 #include "settings/RegistryLayout.h"
 
@@ -107,19 +108,6 @@ void ReadSettings(Settings& settings)
         settings.gamingFlags[i] = gaming.ReadFlag(kGamingFlags[i].name, kGamingFlags[i].byDefault);
 }
 
-void CenterInWorkArea(HWND dialog)
-{
-    RECT workArea = {};
-    SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT window = {};
-    GetWindowRect(dialog, &window);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    SetWindowPos(dialog, nullptr, workArea.left + (workArea.right - workArea.left - width) / 2,
-                 workArea.top + (workArea.bottom - workArea.top - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void ShowSettings(HWND dialog, const Settings& settings)
 {
     const struct {
@@ -159,7 +147,7 @@ void ShowSettings(HWND dialog, const Settings& settings)
 INT_PTR CALLBACK StartupFloorProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
     if (message == WM_INITDIALOG) {
-        CenterInWorkArea(dialog);
+        framework::CenterInWorkArea(dialog);
         const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
         SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));

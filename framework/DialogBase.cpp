@@ -60,15 +60,15 @@ void DialogBase::EndDialog(INT_PTR result)
     ::EndDialog(m_hWnd, result);
 }
 
-void DialogBase::CenterInWorkArea()
+void CenterInWorkArea(HWND window)
 {
     RECT workArea = {};
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &workArea, 0);
-    RECT window = {};
-    GetWindowRect(m_hWnd, &window);
-    const int width = window.right - window.left;
-    const int height = window.bottom - window.top;
-    SetWindowPos(m_hWnd, nullptr, workArea.left + (workArea.right - workArea.left - width) / 2,
+    RECT frame = {};
+    GetWindowRect(window, &frame);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    SetWindowPos(window, nullptr, workArea.left + (workArea.right - workArea.left - width) / 2,
                  workArea.top + (workArea.bottom - workArea.top - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
@@ -97,7 +97,7 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND window, UINT message, WPARAM wParam
 bool DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
 {
     if (message == WM_INITDIALOG) {
-        CenterInWorkArea();
+        CenterInWorkArea(m_hWnd);
         result = OnInitDialog();
         return true;
     }

@@ -42,11 +42,13 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // False when the message is left to the dialog manager; otherwise `result` is the answer.
     bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void CenterInWorkArea();
 
     UINT m_templateId;
     HWND m_hWnd = nullptr;
 };
+
+// Moves a window to the centre of the work area, keeping its size.
+void CenterInWorkArea(HWND window);
 
 // Binds a dialog class's static message map, T::kMessageMap, to the dialog.
 template <class T>
