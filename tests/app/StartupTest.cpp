@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "resources/resource.h"
@@ -98,6 +99,26 @@ TEST_F(StartupTest, SupportedDriverOpensTheDialogAndEndsWithIt)
     PostMessageA(dialog, WM_CLOSE, 0, 0);
     EXPECT_TRUE(program.HasEnded(10000));
     EXPECT_FALSE(DrivonaKeysWritten());
+}
+
+// Built as the shipped program is, a program that overruns a stack buffer ends at the guard; without the guard, the
+// same program returns into the overwritten address. Each process has a guard of its own.
+TEST(StackGuard, AnOverrunEndsTheProcessAtTheGuard)
+{
+    for (const auto& [name, exitCode] :
+         {std::pair<const char*, DWORD>{"stack_overrun.exe", STATUS_STACK_BUFFER_OVERRUN},
+          {"stack_overrun_unguarded.exe", STATUS_ACCESS_VIOLATION}}) {
+        Program program(ProgramPath(name), std::string(64, 'A'));
+        ASSERT_TRUE(program.HasEnded(10000)) << name;
+        EXPECT_EQ(exitCode, program.ExitCode()) << name;
+    }
+    DWORD guards[2] = {};
+    for (DWORD& guard : guards) {
+        Program program(ProgramPath("stack_overrun.exe"), "guard");
+        ASSERT_TRUE(program.HasEnded(10000));
+        guard = program.ExitCode();
+    }
+    EXPECT_NE(guards[0], guards[1]) << "two processes, one guard";
 }
 
 }  // namespace
