@@ -15,6 +15,7 @@
 namespace {
 
 const char kWindowClass[] = "DrivonaHelperStandIn";
+const char kLogMutex[] = "DrivonaHelperStandInLog";
 
 struct Setting {
     HKEY root;
@@ -76,14 +77,23 @@ void Record(const std::string& event, const std::string& fields)
     const std::string line = "time=" + std::to_string(Now()) +
                              "\tpid=" + std::to_string(GetCurrentProcessId()) + "\tevent=" + event +
                              fields + "\r\n";
+    // Instances write at the same moment (a quit request and the old instance's exit). An
+    // append is not atomic under Wine: two of them can land at the same offset and one line
+    // is lost. So instances take turns.
+    const HANDLE turn = CreateMutexA(nullptr, FALSE, kLogMutex);
+    if (!turn)
+        return;
+    WaitForSingleObject(turn, INFINITE);  // also when a killed instance abandoned it
     const HANDLE file =
         CreateFileA(log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                     OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return;
-    DWORD written = 0;
-    WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-    CloseHandle(file);
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
+        CloseHandle(file);
+    }
+    ReleaseMutex(turn);
+    CloseHandle(turn);
 }
 
 BOOL CALLBACK CloseInstance(HWND window, LPARAM count)
