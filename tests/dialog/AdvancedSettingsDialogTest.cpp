@@ -258,6 +258,66 @@ TEST(AdvancedSettingsDialogTest, RestoreDefaultsShowsTheDefaultsAndSavesNothing)
     EXPECT_EQ(before, WholeRegistry());
 }
 
+// The system's mouse record: thresholds and acceleration.
+std::string SystemMouseRecord()
+{
+    int record[3] = {-1, -1, -1};
+    SystemParametersInfoA(SPI_GETMOUSE, 0, record, 0);
+    return std::to_string(record[0]) + "," + std::to_string(record[1]) + "," + std::to_string(record[2]);
+}
+
+// Whatever the buttons did before, Apply and OK leave the method that the dialog shows in the registry, and the system
+// accelerating the pointer only when that method is the system's: never both, never neither. The user's own record
+// ("6,10,1", stored while the driver's method holds) is never lost.
+TEST(AdvancedSettingsDialogTest, ButtonSequencesLeaveTheRegistryAndTheSystemAgreed)
+{
+    const int kDriver = IDC_METHOD_DRIVER, kWindows = IDC_METHOD_WINDOWS, kDefaults = IDC_RESTORE_DEFAULTS,
+              kDetection = IDC_GAME_DETECTION, kApply = IDC_APPLY;
+    struct Case {
+        const char* method;     // the stored method; the system's record is as that method leaves it
+        const char* detection;  // "UseTSGameScheme"
+        std::vector<int> clicks;
+        std::vector<const char*> stored;  // method, ResetWinModif, ClearMSAccSet, UseTSGameScheme; null: absent
+    } cases[] = {
+        {"Driver", "On", {kWindows, kApply}, {"Windows", "Off", nullptr, "On"}},
+        {"Windows", "On", {kDriver, kApply}, {"Driver", "On", "off", "On"}},
+        {"Windows", "Off", {kDefaults, kApply}, {"Driver", "On", "off", "On"}},
+        {"Windows", "On", {kDefaults, kWindows, IDOK}, {"Windows", nullptr, nullptr, "On"}},
+        {"Driver", "Off", {kWindows, kDefaults, kApply}, {"Driver", nullptr, nullptr, "On"}},
+        {"Driver", "On", {kWindows, kDriver, kDetection, IDOK}, {"Driver", nullptr, nullptr, "Off"}},
+        {"Windows", "On", {kDriver, kApply, kWindows, kApply}, {"Windows", "Off", "off", "On"}},
+        {"Driver", "On", {kWindows, kApply, kDriver, IDOK}, {"Driver", "On", "off", "On"}},
+        {"Windows", "Off", {kDetection, kDriver, kDetection, IDOK}, {"Driver", "On", "off", "Off"}},
+        {"Driver", "Off", {kDetection, kWindows, kApply, kDefaults, kApply}, {"Driver", "On", "off", "On"}},
+    };
+    for (const Case& c : cases) {
+        const std::string label =
+            std::string(c.method) + ", detection " + c.detection + ", clicks " + ::testing::PrintToString(c.clicks);
+        ScratchRegistry scratch;
+        ASSERT_TRUE(Prepare("9.80", {c.detection, nullptr, c.method, {}}));
+        ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel", SzValue("6,10,1")));
+        int record[3] = {6, 10, 1};
+        if (std::string(c.method) == "Driver")
+            record[0] = record[1] = record[2] = 0;
+        ASSERT_TRUE(SystemParametersInfoA(SPI_SETMOUSE, 0, record, SPIF_UPDATEINIFILE));
+        {
+            ModalDialog dialog;
+            for (int id : c.clicks)
+                dialog.Click(id);
+        }
+        const std::vector<std::pair<HKEY, const char*>> values = {{HKEY_CURRENT_USER, "SpeedAccelMethod"},
+                                                                  {HKEY_LOCAL_MACHINE, "ResetWinModif"},
+                                                                  {HKEY_CURRENT_USER, "ClearMSAccSet"},
+                                                                  {HKEY_LOCAL_MACHINE, "UseTSGameScheme"}};
+        for (size_t i = 0; i < values.size(); ++i)
+            EXPECT_EQ(c.stored[i] ? Sz(c.stored[i]) : "absent",
+                      RenderedValue(values[i].first, kTechnicalKey, values[i].second))
+                << label << ": " << values[i].second;
+        EXPECT_EQ(Sz("6,10,1"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel")) << label;
+        EXPECT_EQ(std::string(c.stored[0]) == "Windows" ? "6,10,1" : "0,0,0", SystemMouseRecord()) << label;
+    }
+}
+
 TEST(AdvancedSettingsDialogTest, AnEmptyRadioGroupIsPulledAsNoChoice)
 {
     ScratchRegistry scratch;

@@ -10,6 +10,8 @@
 namespace {
 
 const DWORD kTimeoutMs = 10000;
+// Apply and OK answer after the 4 s that the driver's helper gets to quit.
+const DWORD kAnswerMs = 30000;
 
 // The program's dialog, telling its driver when its window has become visible.
 class ObservedDialog : public AdvancedSettingsDialog {
@@ -96,7 +98,7 @@ HWND ModalDialog::Window() const
 LRESULT ModalDialog::Send(HWND window, UINT message, WPARAM wParam, LPARAM lParam) const
 {
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, 5000, &result))
+    if (!SendMessageTimeoutA(window, message, wParam, lParam, SMTO_NORMAL, kAnswerMs, &result))
         ADD_FAILURE() << "no answer to message " << message;
     return static_cast<LRESULT>(result);
 }

@@ -1,10 +1,8 @@
 #!/usr/bin/env python3
 """Fails when a Windows program imports PSAPI.DLL or a Toolhelp32 function: both must be
 reached by name at run time, so that the program starts on systems that lack them. With
---hardened, it also fails when the program's header lacks one of the platform's mitigations
-(ASLR, DEP, terminal-server awareness, and for a 32-bit program NO_SEH), or when the program
-has no stack guard check: no call to the guard's failure handler, which its link map
-(FILE.map) locates.
+--hardened, also when it lacks a mitigation of the platform (NO_SEH: 32-bit programs only) or
+stack guard checks (calls to the guard's failure handler, which FILE.map locates).
 
 Usage: check-program.py [--hardened] [--if-exists] FILE [[--if-exists] FILE...]
 A FILE after --if-exists is checked only when it exists; every other must exist.
@@ -16,11 +14,7 @@ import struct
 import sys
 
 FORBIDDEN = re.compile(r"psapi\.dll|CreateToolhelp32Snapshot|(Process32|Module32)(First|Next)W?", re.I)
-
-
-MITIGATIONS = {0x40: "DYNAMIC_BASE", 0x100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE"}
-NO_SEH = 0x400  # a 64-bit program unwinds through its tables, so only a 32-bit one can claim it
-EXECUTABLE = 0x20000000
+MITIGATIONS = {0x40: "DYNAMIC_BASE", 0x100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE", 0x400: "NO_SEH"}
 
 
 def headers(data):
@@ -30,27 +24,26 @@ def headers(data):
         raise ValueError("not a PE file")
     sections, optional_size = struct.unpack_from("<2xH12xH", data, pe + 4)
     optional = pe + 24
-    (magic,) = struct.unpack_from("<H", data, optional)
+    wide = {0x10B: False, 0x20B: True}[struct.unpack_from("<H", data, optional)[0]]
     table = optional + optional_size
-    return optional, {0x10B: False, 0x20B: True}[magic], [
-        struct.unpack_from("<8xII4xI12xI", data, table + 40 * i) for i in range(sections)]
+    return optional, wide, [struct.unpack_from("<8xII4xI12xI", data, table + 40 * i) for i in range(sections)]
 
 
 def hardening(data, link_map):
-    """The mitigations that the header lacks, and the number of calls to the stack guard's failure handler."""
+    """The mitigations and stack guard checks that the program lacks."""
     optional, wide, spans = headers(data)
     (flags,) = struct.unpack_from("<H", data, optional + 70)
-    wanted = MITIGATIONS if wide else {**MITIGATIONS, NO_SEH: "NO_SEH"}
-    (base,) = struct.unpack_from("<Q", data, optional + 24) if wide else struct.unpack_from("<I", data, optional + 28)
-    handler = re.search(r"^ +0x([0-9a-f]+) +_?__stack_chk_fail$", link_map, re.M)
-    calls = 0
-    for size, start, raw, characteristics in spans if handler else []:
-        code = data[raw:raw + size] if characteristics & EXECUTABLE else b""
-        at = code.find(b"\xe8")  # call rel32
-        while 0 <= at <= len(code) - 5:
-            calls += base + start + at + 5 + struct.unpack_from("<i", code, at + 1)[0] == int(handler[1], 16)
-            at = code.find(b"\xe8", at + 1)
-    return [name for bit, name in wanted.items() if not flags & bit], calls
+    (base,) = struct.unpack_from("<Q" if wide else "<I", data, optional + (24 if wide else 28))
+    handler = re.search(r"^ +0x(\w+) +_?__stack_chk_fail$", link_map, re.M)
+    if not handler:
+        raise ValueError("its link map names no __stack_chk_fail")
+    target, calls = int(handler[1], 16), 0
+    for size, start, raw, kind in spans:
+        code = data[raw:raw + size] if kind & 0x20000000 else b""  # executable
+        calls += sum(base + start + at.start() + 5 + struct.unpack_from("<i", code, at.start() + 1)[0] == target
+                     for at in re.finditer(rb"\xe8", code[:-4]))  # call rel32
+    lacks = [name for bit, name in MITIGATIONS.items() if not flags & bit and not (wide and name == "NO_SEH")]
+    return lacks + ([] if calls else ["stack guard checks"])
 
 
 def imports(data):
@@ -93,10 +86,10 @@ def check(path, hardened):
     try:
         with open(path, "rb") as file:
             data = file.read()
-        table = imports(data)
+        table, lacks = imports(data), []
         if hardened:
             with open(path + ".map", encoding="latin-1") as file:
-                missing, guards = hardening(data, file.read())
+                lacks = hardening(data, file.read())
     except (OSError, ValueError, KeyError, struct.error) as error:
         print(f"cannot read {path}: {error}")
         return 2
@@ -104,17 +97,11 @@ def check(path, hardened):
     if not any(functions for _, functions in table):
         print(f"cannot read the imports of {path}: no imported function")
         return 2
-    forbidden = [name for name in names if FORBIDDEN.fullmatch(name)]
-    for name in forbidden:
-        print(f"forbidden import: {name} in {path}")
-    if not forbidden:
-        print(f"no forbidden imports: {path} ({len(names) - len(table)} functions of {len(table)} DLLs)")
-    if not hardened:
-        return 1 if forbidden else 0
-    for name in missing:
-        print(f"not hardened: {path} lacks {name}")
-    print(f"{guards} stack guard checks in {path}" if guards else f"not hardened: no stack guard check in {path}")
-    return 1 if forbidden or missing or not guards else 0
+    failures = [f"forbidden import: {name} in {path}" for name in names if FORBIDDEN.fullmatch(name)]
+    failures += [f"not hardened: {path} lacks {name}" for name in lacks]
+    print("\n".join(failures) or f"no forbidden imports{', hardened' * hardened}: {path} "
+          f"({len(names) - len(table)} functions of {len(table)} DLLs)")
+    return 1 if failures else 0
 
 
 def main(arguments):
@@ -122,18 +109,15 @@ def main(arguments):
     for argument in arguments:
         if argument == "--hardened":
             hardened = True
-            continue
-        if argument == "--if-exists":
+        elif argument == "--if-exists":
             optional = True
-            continue
-        if not os.path.isfile(argument):
-            if not optional:
+        else:
+            if os.path.isfile(argument):
+                status = max(status, check(argument, hardened))
+            elif not optional:
                 print(f"missing: {argument}")
                 status = 2
             optional = False
-            continue
-        optional = False
-        status = max(status, check(argument, hardened))
     return status
 
 
