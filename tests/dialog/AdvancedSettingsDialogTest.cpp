@@ -258,26 +258,23 @@ TEST(AdvancedSettingsDialogTest, RestoreDefaultsShowsTheDefaultsAndSavesNothing)
     EXPECT_EQ(before, WholeRegistry());
 }
 
-// The system's mouse record: thresholds and acceleration.
-std::string SystemMouseRecord()
-{
-    int record[3] = {-1, -1, -1};
-    SystemParametersInfoA(SPI_GETMOUSE, 0, record, 0);
-    return std::to_string(record[0]) + "," + std::to_string(record[1]) + "," + std::to_string(record[2]);
-}
-
-// Whatever the buttons did before, Apply and OK leave the method that the dialog shows in the registry, and the system
-// accelerating the pointer only when that method is the system's: never both, never neither. The user's own record
-// ("6,10,1", stored while the driver's method holds) is never lost.
+// Whatever the buttons did before, Apply and OK leave in the registry the method that the dialog shows, and the system
+// accelerating the pointer only when that method is the system's: never both, never neither. The user's own record,
+// stored while the driver's method holds, is never lost.
 TEST(AdvancedSettingsDialogTest, ButtonSequencesLeaveTheRegistryAndTheSystemAgreed)
 {
     const int kDriver = IDC_METHOD_DRIVER, kWindows = IDC_METHOD_WINDOWS, kDefaults = IDC_RESTORE_DEFAULTS,
               kDetection = IDC_GAME_DETECTION, kApply = IDC_APPLY;
+    const std::vector<int> kUsers = {6, 10, 1}, kNeutral = {0, 0, 0};  // the system's mouse record
+    const std::pair<HKEY, const char*> kValues[] = {{HKEY_CURRENT_USER, "SpeedAccelMethod"},
+                                                    {HKEY_LOCAL_MACHINE, "ResetWinModif"},
+                                                    {HKEY_CURRENT_USER, "ClearMSAccSet"},
+                                                    {HKEY_LOCAL_MACHINE, "UseTSGameScheme"}};
     struct Case {
-        const char* method;     // the stored method; the system's record is as that method leaves it
-        const char* detection;  // "UseTSGameScheme"
+        const char* method;     // stored, with the system's record as that method leaves it
+        const char* detection;  // stored
         std::vector<int> clicks;
-        std::vector<const char*> stored;  // method, ResetWinModif, ClearMSAccSet, UseTSGameScheme; null: absent
+        std::vector<const char*> values;  // of kValues afterwards; null: absent
     } cases[] = {
         {"Driver", "On", {kWindows, kApply}, {"Windows", "Off", nullptr, "On"}},
         {"Windows", "On", {kDriver, kApply}, {"Driver", "On", "off", "On"}},
@@ -291,30 +288,24 @@ TEST(AdvancedSettingsDialogTest, ButtonSequencesLeaveTheRegistryAndTheSystemAgre
         {"Driver", "Off", {kDetection, kWindows, kApply, kDefaults, kApply}, {"Driver", "On", "off", "On"}},
     };
     for (const Case& c : cases) {
-        const std::string label =
-            std::string(c.method) + ", detection " + c.detection + ", clicks " + ::testing::PrintToString(c.clicks);
+        const std::string label = ::testing::PrintToString(c.clicks) + " from " + c.method + ", " + c.detection;
         ScratchRegistry scratch;
         ASSERT_TRUE(Prepare("9.80", {c.detection, nullptr, c.method, {}}));
         ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel", SzValue("6,10,1")));
-        int record[3] = {6, 10, 1};
-        if (std::string(c.method) == "Driver")
-            record[0] = record[1] = record[2] = 0;
-        ASSERT_TRUE(SystemParametersInfoA(SPI_SETMOUSE, 0, record, SPIF_UPDATEINIFILE));
+        std::vector<int> record = std::string(c.method) == "Windows" ? kUsers : kNeutral;
+        ASSERT_TRUE(SystemParametersInfoA(SPI_SETMOUSE, 0, record.data(), SPIF_UPDATEINIFILE));
         {
-            ModalDialog dialog;
+            ModalDialog dialog;  // cancelled at the end of a sequence that ends in Apply
             for (int id : c.clicks)
                 dialog.Click(id);
         }
-        const std::vector<std::pair<HKEY, const char*>> values = {{HKEY_CURRENT_USER, "SpeedAccelMethod"},
-                                                                  {HKEY_LOCAL_MACHINE, "ResetWinModif"},
-                                                                  {HKEY_CURRENT_USER, "ClearMSAccSet"},
-                                                                  {HKEY_LOCAL_MACHINE, "UseTSGameScheme"}};
-        for (size_t i = 0; i < values.size(); ++i)
-            EXPECT_EQ(c.stored[i] ? Sz(c.stored[i]) : "absent",
-                      RenderedValue(values[i].first, kTechnicalKey, values[i].second))
-                << label << ": " << values[i].second;
+        for (size_t i = 0; i < std::size(kValues); ++i)
+            EXPECT_EQ(c.values[i] ? Sz(c.values[i]) : "absent",
+                      RenderedValue(kValues[i].first, kTechnicalKey, kValues[i].second))
+                << label << ": " << kValues[i].second;
         EXPECT_EQ(Sz("6,10,1"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel")) << label;
-        EXPECT_EQ(std::string(c.stored[0]) == "Windows" ? "6,10,1" : "0,0,0", SystemMouseRecord()) << label;
+        SystemParametersInfoA(SPI_GETMOUSE, 0, record.data(), 0);
+        EXPECT_EQ(std::string(c.values[0]) == "Windows" ? kUsers : kNeutral, record) << label;
     }
 }
 

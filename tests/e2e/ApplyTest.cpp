@@ -467,29 +467,6 @@ std::string SystemMouseRecord()
     return record;
 }
 
-TEST_F(ApplyTest, SwitchingTheMethodHandsThePointerParametersOver)
-{
-    ASSERT_TRUE(SetSystemMouse(6, 10, 1));
-    ASSERT_TRUE(PutValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod", SzValue("Windows")));
-    HWND dialog = OpenDialog();
-    ASSERT_TRUE(dialog);
-    ASSERT_EQ(BST_CHECKED, IsDlgButtonChecked(dialog, IDC_METHOD_WINDOWS));
-
-    ASSERT_TRUE(Click(dialog, IDC_METHOD_DRIVER));
-    ASSERT_TRUE(Click(dialog, IDC_APPLY));
-    EXPECT_EQ(Sz("Driver"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"));
-    EXPECT_EQ(Sz("6,10,1"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel"));
-    EXPECT_EQ(Sz("off"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "ClearMSAccSet"));
-    EXPECT_EQ(Sz("On"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif"));
-    EXPECT_EQ("0,0,0", SystemMouseRecord());
-
-    ASSERT_TRUE(Click(dialog, IDC_METHOD_WINDOWS));
-    ASSERT_TRUE(Click(dialog, IDC_APPLY));
-    EXPECT_EQ(Sz("Windows"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "SpeedAccelMethod"));
-    EXPECT_EQ(Sz("Off"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "ResetWinModif"));
-    EXPECT_EQ("6,10,1", SystemMouseRecord());
-}
-
 TEST_F(ApplyTest, OlderDriverNeverTouchesTheHandOverValues)
 {
     ASSERT_TRUE(Install("9.79", kInstallDirectory));
