@@ -2,8 +2,11 @@
 // start must make. Before the dialog it reads the driver's "ProductID"; in the dialog it
 // centres the window in the work area, sets the icon at both sizes, reads the nine
 // settings values, sets every check box and radio button and enables or disables the
-// controls that depend on the settings. OK and Cancel end it.
+// controls that depend on the settings. OK and Cancel end it. Like the program, which
+// restarts the driver's helper with ShellExecuteA, it imports SHELL32, whose start is part
+// of every start; it keeps the function's address and never calls it.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <iterator>
 #include <string>
@@ -15,6 +18,9 @@
 #include "settings/RegistryLayout.h"
 
 namespace {
+
+// Written at start and never read: the store keeps the import of SHELL32.
+decltype(&ShellExecuteA) volatile g_shellExecute = nullptr;
 
 struct GamingFlag {
     const char* name;
@@ -168,6 +174,7 @@ INT_PTR CALLBACK StartupFloorProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
+    g_shellExecute = &ShellExecuteA;
     const std::string productId = ReadProductId();
     if (!IsVersionAtLeast(productId, 76))
         return 1;

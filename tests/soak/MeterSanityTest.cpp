@@ -15,40 +15,45 @@ constexpr int kCycles = 100;
 constexpr std::size_t kBlockSize = 100 * 1024;
 volatile char g_sink;
 
-std::unique_ptr<char[]> TouchedBlock()
+std::unique_ptr<char[]> TouchedBlock(std::size_t size)
 {
-    std::unique_ptr<char[]> block(new char[kBlockSize]);
-    std::memset(block.get(), 0x5a, kBlockSize);
+    std::unique_ptr<char[]> block(new char[size]);
+    std::memset(block.get(), 0x5a, size);
     return block;
 }
 
-TEST(ResourceMeter, SeesLeakedRegistryHandles)
+TEST(ResourceMeter, SeesLeaks)
 {
-    std::vector<HKEY> leaked;
-    leaked.reserve(kCycles);
-    const ResourceTrend trend = Soak(kCycles, 5, [&](int) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key) == ERROR_SUCCESS)
-            leaked.push_back(key);
-    });
-    for (HKEY key : leaked)
-        RegCloseKey(key);
-    ASSERT_EQ(static_cast<std::size_t>(kCycles), leaked.size());
-    std::printf("[ soak     ] %s\n", trend.Describe("100 leaked keys").c_str());
-    // Of the 100 leaked handles, about 70 lie between the early and the late samples.
-    EXPECT_GE(trend.Growth(&ResourceSample::handles), 50) << trend.Describe("100 leaked keys");
-    EXPECT_GE(trend.Last().handles - trend.First().handles, kCycles) << trend.Describe("100 leaked keys");
-}
-
-TEST(ResourceMeter, SeesLeakedMemory)
-{
-    std::vector<std::unique_ptr<char[]>> leaked;
-    leaked.reserve(kCycles);
-    const ResourceTrend trend = Soak(kCycles, 5, [&](int) { leaked.push_back(TouchedBlock()); });
-    std::printf("[ soak     ] %s\n", trend.Describe("10 MB leaked").c_str());
-    // 10 MB in all, about 7 MB of it between the early and the late samples.
-    EXPECT_GE(trend.Growth(&ResourceSample::workingSet), 5 << 20) << trend.Describe("10 MB leaked");
-    EXPECT_GE(trend.Growth(&ResourceSample::privateBytes), 5 << 20) << trend.Describe("10 MB leaked");
+    // 100 registry keys, about 70 of them between the early and the late samples; 10 MB,
+    // about 7 MB between; one block of 64 bytes a cycle, sampled as in each list soak.
+    const struct {
+        int cycles, every;
+        std::size_t blockSize;  // 0: a registry key
+        ResourceTrend::Measure measure;
+        long long atLeast;
+    } leaks[] = {
+        {kCycles, 5, 0, &ResourceSample::handles, 50},
+        {kCycles, 5, kBlockSize, &ResourceSample::privateBytes, 5 << 20},
+        {40, 2, 64, &ResourceSample::heapBytes, Tolerance().heapBytes + 1},
+        {30, 1, 64, &ResourceSample::heapBytes, Tolerance().heapBytes + 1},
+    };
+    for (const auto& leak : leaks) {
+        std::vector<HKEY> keys;
+        std::vector<std::unique_ptr<char[]>> blocks;
+        keys.reserve(leak.cycles);
+        blocks.reserve(leak.cycles);
+        const ResourceTrend trend = Soak(leak.cycles, leak.every, [&](int) {
+            HKEY key = nullptr;
+            if (leak.blockSize)
+                blocks.push_back(TouchedBlock(leak.blockSize));
+            else if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key) == ERROR_SUCCESS)
+                keys.push_back(key);
+        });
+        for (HKEY key : keys)
+            RegCloseKey(key);
+        std::printf("[ soak     ] %s\n", trend.Describe("leaked").c_str());
+        EXPECT_GE(trend.Growth(leak.measure), leak.atLeast) << trend.Describe("leaked");
+    }
 }
 
 TEST(ResourceMeter, SeesNoGrowthWhenAllIsGivenBack)
@@ -57,7 +62,7 @@ TEST(ResourceMeter, SeesNoGrowthWhenAllIsGivenBack)
         HKEY key = nullptr;
         if (RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &key) == ERROR_SUCCESS)
             RegCloseKey(key);
-        g_sink = TouchedBlock()[kBlockSize / 2];
+        g_sink = TouchedBlock(kBlockSize)[kBlockSize / 2];
     });
     ExpectNoGrowth(trend, "keys and memory given back");
 }

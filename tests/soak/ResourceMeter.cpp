@@ -1,12 +1,11 @@
 #include "tests/soak/ResourceMeter.h"
 
-#include <psapi.h>
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 #include "process/LibraryFunction.h"
 
@@ -31,7 +30,6 @@ struct HandleTable {
 };
 
 using QuerySystemInformation = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-using QueryMemoryInfo = BOOL(WINAPI*)(HANDLE, PPROCESS_MEMORY_COUNTERS, DWORD);
 
 long long OwnHandles()
 {
@@ -58,15 +56,25 @@ long long OwnHandles()
                          [self](const HandleEntry& entry) { return entry.ownerProcessId == self; });
 }
 
-long long WorkingSet()
+// What is allocated and not yet freed, to the byte. The heap list lives on the stack, so
+// the walk allocates nothing from the heaps it measures.
+long long HeapBytes()
 {
-    static const auto query =
-        LibraryFunction<QueryMemoryInfo>(GetModuleHandleA("kernel32.dll"), "K32GetProcessMemoryInfo");
-    PROCESS_MEMORY_COUNTERS counters = {};
-    counters.cb = sizeof(counters);
-    if (!query || !query(GetCurrentProcess(), &counters, sizeof(counters)))
-        return -1;
-    return static_cast<long long>(counters.WorkingSetSize);
+    HANDLE heaps[256];
+    const DWORD count = GetProcessHeaps(static_cast<DWORD>(std::size(heaps)), heaps);
+    long long total = 0;
+    for (DWORD i = 0; i < count && count <= std::size(heaps); ++i) {
+        PROCESS_HEAP_ENTRY entry = {};
+        if (!HeapLock(heaps[i]))
+            return -1;
+        while (HeapWalk(heaps[i], &entry))
+            total += entry.wFlags & PROCESS_HEAP_ENTRY_BUSY ? static_cast<long long>(entry.cbData) : 0;
+        const bool walked = GetLastError() == ERROR_NO_MORE_ITEMS;
+        HeapUnlock(heaps[i]);
+        if (!walked)
+            return -1;
+    }
+    return count <= std::size(heaps) ? total : -1;
 }
 
 long long PrivateBytes()
@@ -97,7 +105,7 @@ ResourceSample TakeSample()
 {
     ResourceSample sample;
     sample.handles = OwnHandles();
-    sample.workingSet = WorkingSet();
+    sample.heapBytes = HeapBytes();
     sample.privateBytes = PrivateBytes();
     return sample;
 }
@@ -120,12 +128,11 @@ std::string ResourceTrend::Describe(const char* soak) const
 {
     char line[512];
     std::snprintf(line, sizeof(line),
-                  "%s: %zu samples; handles %lld -> %lld (growth %lld); working set %lld KB -> %lld KB "
-                  "(growth %lld KB); private %lld KB -> %lld KB (growth %lld KB)",
+                  "%s: %zu samples; handles %lld -> %lld (growth %lld); heap %lld -> %lld bytes "
+                  "(growth %lld); private %lld KB -> %lld KB (growth %lld KB)",
                   soak, m_samples.size(), First().handles, Last().handles, Growth(&ResourceSample::handles),
-                  First().workingSet / 1024, Last().workingSet / 1024, Growth(&ResourceSample::workingSet) / 1024,
-                  First().privateBytes / 1024, Last().privateBytes / 1024,
-                  Growth(&ResourceSample::privateBytes) / 1024);
+                  First().heapBytes, Last().heapBytes, Growth(&ResourceSample::heapBytes), First().privateBytes / 1024,
+                  Last().privateBytes / 1024, Growth(&ResourceSample::privateBytes) / 1024);
     return line;
 }
 
@@ -134,8 +141,8 @@ std::string ResourceTrend::Series() const
     std::string series;
     char line[128];
     for (const ResourceSample& sample : m_samples) {
-        std::snprintf(line, sizeof(line), "  handles %lld, working set %lld KB, private %lld KB\n", sample.handles,
-                      sample.workingSet / 1024, sample.privateBytes / 1024);
+        std::snprintf(line, sizeof(line), "  handles %lld, heap %lld bytes, private %lld KB\n", sample.handles,
+                      sample.heapBytes, sample.privateBytes / 1024);
         series += line;
     }
     return series;
@@ -147,9 +154,9 @@ void ExpectNoGrowth(const ResourceTrend& trend, const char* soak, const Toleranc
     std::printf("[ soak     ] %s\n", description.c_str());
     ::testing::Test::RecordProperty(soak, description);
     EXPECT_GT(trend.First().handles, 0) << "the handle table did not list this process";
-    EXPECT_GT(trend.First().workingSet, 0) << "no working set reported";
+    EXPECT_GT(std::min(trend.First().heapBytes, trend.Last().heapBytes), 0) << "the heaps could not be walked";
     EXPECT_LE(trend.Growth(&ResourceSample::handles), tolerance.handles) << description;
-    EXPECT_LE(trend.Growth(&ResourceSample::workingSet), tolerance.workingSet) << description;
+    EXPECT_LE(trend.Growth(&ResourceSample::heapBytes), tolerance.heapBytes) << description;
     EXPECT_LE(trend.Growth(&ResourceSample::privateBytes), tolerance.privateBytes) << description;
     if (::testing::Test::HasFailure() || getenv("SOAK_SERIES"))
         std::printf("%s", trend.Series().c_str());

@@ -1,7 +1,7 @@
 // What this process holds, sampled along a soak, and whether it kept growing.
 // Under Wine the usual counters (GetProcessHandleCount, GetGuiResources, PrivateUsage)
-// read 0, so the handles come from the system's handle table and the memory from the
-// working set and from a walk over the committed private pages.
+// read 0, so the handles come from the system's handle table, the heap from a walk over
+// every heap's blocks and the other memory from a walk over the committed private pages.
 #pragma once
 
 #include <windows.h>
@@ -11,22 +11,24 @@
 
 struct ResourceSample {
     long long handles = 0;       // kernel handles this process holds
-    long long workingSet = 0;    // bytes resident
+    long long heapBytes = 0;     // bytes in the busy blocks of the process's heaps
     long long privateBytes = 0;  // bytes committed as private memory
 };
 
 ResourceSample TakeSample();
 
-// Growth allowed between the early and the late samples of a soak: a few handles
-// and some memory come and go with the platform's own caches.
+// Growth allowed between the early and the late samples of a soak: a few handles and some
+// memory come and go with the platform's own caches; the heap comes back to the byte.
 struct Tolerance {
     long long handles = 3;
-    long long workingSet = 1 << 20;
+    long long heapBytes = 1 << 10;
     long long privateBytes = 1 << 20;
 };
 
 class ResourceTrend {
 public:
+    // Room for all the samples up front: the trend's own storage stays out of the heap it measures.
+    explicit ResourceTrend(std::size_t samples) { m_samples.reserve(samples); }
     void Add(const ResourceSample& sample) { m_samples.push_back(sample); }
 
     const ResourceSample& First() const { return m_samples.front(); }
@@ -50,7 +52,7 @@ private:
 template <class Cycle>
 ResourceTrend Soak(int cycles, int every, Cycle cycle)
 {
-    ResourceTrend trend;
+    ResourceTrend trend(cycles / every + 1);
     trend.Add(TakeSample());
     for (int i = 0; i < cycles; ++i) {
         cycle(i);
