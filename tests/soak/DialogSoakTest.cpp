@@ -28,10 +28,7 @@ TEST(DialogSoak, FiftyOpenedAndClosed)
     });
     EXPECT_EQ(kCycles, cancelled);
     EXPECT_EQ(kCycles, speedMethodEnabled);
-    // Wine's dialog manager keeps 24 bytes of every dialog that ended (Wine 8).
-    Tolerance tolerance;
-    tolerance.heapBytes = 8 << 10;
-    ExpectNoGrowth(trend, "50 dialogs", tolerance);
+    ExpectNoGrowth(trend, "50 dialogs");
 }
 
 }  // namespace

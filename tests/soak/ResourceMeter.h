@@ -1,7 +1,7 @@
 // What this process holds, sampled along a soak, and whether it kept growing.
 // Under Wine the usual counters (GetProcessHandleCount, GetGuiResources, PrivateUsage)
-// read 0, so the handles come from the system's handle table, the heap from a walk over
-// every heap's blocks and the other memory from a walk over the committed private pages.
+// read 0, so the handles come from the system's handle table, the heap from this program's
+// own allocations and the other memory from a walk over the committed private pages.
 #pragma once
 
 #include <windows.h>
@@ -11,7 +11,7 @@
 
 struct ResourceSample {
     long long handles = 0;       // kernel handles this process holds
-    long long heapBytes = 0;     // bytes in the busy blocks of the process's heaps
+    long long heapBytes = 0;     // bytes that this program's code holds from operator new
     long long privateBytes = 0;  // bytes committed as private memory
 };
 
