@@ -304,7 +304,7 @@ TEST(AdvancedSettingsDialogTest, ButtonSequencesLeaveTheRegistryAndTheSystemAgre
                       RenderedValue(kValues[i].first, kTechnicalKey, kValues[i].second))
                 << label << ": " << kValues[i].second;
         EXPECT_EQ(Sz("6,10,1"), RenderedValue(HKEY_CURRENT_USER, kTechnicalKey, "WindowsAccel")) << label;
-        SystemParametersInfoA(SPI_GETMOUSE, 0, record.data(), 0);
+        ASSERT_TRUE(SystemParametersInfoA(SPI_GETMOUSE, 0, record.data(), 0)) << label;
         EXPECT_EQ(std::string(c.values[0]) == "Windows" ? kUsers : kNeutral, record) << label;
     }
 }
