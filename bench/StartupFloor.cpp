@@ -1,8 +1,9 @@
 // The floor for start-up: the program's dialog, started with only the calls that every
 // start must make. Before the dialog it reads the driver's "ProductID"; in the dialog it
-// centres the window in the work area, sets the icon at both sizes, reads the nine
-// settings values, sets every check box and radio button and enables or disables the
-// controls that depend on the settings. OK and Cancel end it. Like the program, which
+// centres the window in the work area, sets every check box and radio button from a
+// record of zeros, as the dialog's first push does, sets the icon at both sizes, reads the
+// nine settings values, sets every check box and radio button again and enables or
+// disables the controls that depend on the settings. OK and Cancel end it. Like the program, which
 // restarts the driver's helper with ShellExecuteA, it imports SHELL32, whose start is part
 // of every start; it keeps the function's address and never calls it.
 #include <windows.h>
@@ -114,7 +115,7 @@ void ReadSettings(Settings& settings)
         settings.gamingFlags[i] = gaming.ReadFlag(kGamingFlags[i].name, kGamingFlags[i].byDefault);
 }
 
-void ShowSettings(HWND dialog, const Settings& settings)
+void CheckButtons(HWND dialog, const Settings& settings)
 {
     const struct {
         int id;
@@ -128,7 +129,10 @@ void ShowSettings(HWND dialog, const Settings& settings)
         CheckDlgButton(dialog, check.id, check.checked ? BST_CHECKED : BST_UNCHECKED);
     for (size_t i = 0; i < std::size(kGamingFlags); ++i)
         CheckDlgButton(dialog, kGamingFlags[i].id, settings.gamingFlags[i] ? BST_CHECKED : BST_UNCHECKED);
+}
 
+void EnableControls(HWND dialog, const Settings& settings)
+{
     const bool gameMode = settings.gameDetection;
     const bool gameModeWithDriverMethod = gameMode && !settings.windowsMethod;
     const struct {
@@ -154,13 +158,17 @@ INT_PTR CALLBACK StartupFloorProc(HWND dialog, UINT message, WPARAM wParam, LPAR
 {
     if (message == WM_INITDIALOG) {
         framework::CenterInWorkArea(dialog);
+        Settings zero;  // the dialog's first push: every check box cleared, each radio group on its first button
+        zero.gameDetection = false;
+        CheckButtons(dialog, zero);
         const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
         SendMessageA(dialog, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
         SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
         Settings settings;
         settings.speedMethodAvailable = lParam != 0;
         ReadSettings(settings);
-        ShowSettings(dialog, settings);
+        CheckButtons(dialog, settings);
+        EnableControls(dialog, settings);
         return TRUE;
     }
     if (message == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL)) {
