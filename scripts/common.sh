@@ -29,7 +29,21 @@ test_preset() {
     if /lib/ld-linux.so.2 --help >/dev/null 2>&1; then echo win32; else echo win64; fi
 }
 
+# A tree whose tests are running is neither configured nor built: its programs are in use.
+# Stops, naming that run, while the display of a test run (build/xvfb, build/x64/xvfb) has a
+# live owner, before anything under build/ changes.
+refuse_busy_tree() {
+    local state owner
+    for state in "$ROOT/build/xvfb" "$ROOT/build/x64/xvfb"; do
+        if owner=$("$ROOT/tests/support/xvfb" owner "$state"); then
+            echo "${0##*/}: $state belongs to a run still going, $owner: let it end first" >&2
+            exit 1
+        fi
+    done
+}
+
 build_preset() {
+    refuse_busy_tree
     cmake --preset "$1" >/dev/null
     cmake --build --preset "$1"
 }
