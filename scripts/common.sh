@@ -4,7 +4,7 @@
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 # What building and testing the program needs (scripts/run, scripts/test, scripts/bench).
 PACKAGES=(cmake make python3 mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
-          googletest clang clang-format clang-tidy libclang-rt-dev llvm)
+          googletest clang lld clang-format clang-tidy libclang-rt-dev llvm)
 
 # ensure_packages NAME...: installs those of the named packages that are missing; quick
 # and silent when everything is there.

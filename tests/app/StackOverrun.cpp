@@ -1,5 +1,8 @@
-// Overruns a stack buffer with its argument.
+// Overruns a stack buffer with its argument; without one, ends with its stack guard (the low 32 bits) as exit code.
+#include <cstdint>
 #include <cstring>
+
+extern "C" uintptr_t __stack_chk_guard;  // NOLINT(bugprone-reserved-identifier): the compiler's name
 
 __attribute__((noinline)) int Overrun(const char* text)
 {
@@ -10,5 +13,5 @@ __attribute__((noinline)) int Overrun(const char* text)
 
 int main(int argc, char** argv)
 {
-    return Overrun(argc > 1 ? argv[1] : "");
+    return argc > 1 ? Overrun(argv[1]) : static_cast<int>(__stack_chk_guard);
 }

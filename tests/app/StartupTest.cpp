@@ -106,8 +106,20 @@ TEST_F(StartupTest, SupportedDriverOpensTheDialogAndEndsWithIt)
 
 // Built as the shipped program is, a program that overruns a stack buffer ends at the guard, where the same program
 // without the guard returns into the overwritten address and crashes.
-TEST(StackGuard, AnOverrunEndsTheProcessAtTheGuard)
+// Each process has a guard of its own, neither 0 nor the platform's default: the program ends with it when it overruns
+// nothing. An overrun ends at the guard through the platform's fail-fast, and without the guard it crashes.
+TEST(StackGuard, EachProcessHasItsOwnGuardAndAnOverrunEndsAtIt)
 {
+    const DWORD kDefault = sizeof(void*) == 8 ? 0x2DDFA232 : 0xBB40E64E;  // low 32 bits
+    DWORD guards[2] = {};
+    for (DWORD& guard : guards) {
+        Program program(ProgramPath("stack_overrun.exe"));
+        ASSERT_TRUE(program.HasEnded(10000));
+        guard = program.ExitCode();
+        EXPECT_TRUE(guard != 0 && guard != kDefault) << std::hex << guard;
+    }
+    EXPECT_NE(guards[0], guards[1]);
+    ASSERT_TRUE(IsProcessorFeaturePresent(PF_FASTFAIL_AVAILABLE));  // else the overrun takes the other path
     for (const auto& [name, exitCode] :
          {std::pair<const char*, DWORD>{"stack_overrun.exe", STATUS_STACK_BUFFER_OVERRUN},
           {"stack_overrun_unguarded.exe", STATUS_ACCESS_VIOLATION}}) {

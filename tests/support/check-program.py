@@ -1,8 +1,10 @@
 #!/usr/bin/env python3
 """Fails when a Windows program imports PSAPI.DLL or a Toolhelp32 function: both must be
 reached by name at run time, so that the program starts on systems that lack them. With
---hardened, also when it lacks a mitigation of the platform (NO_SEH: 32-bit programs only) or
-stack guard checks (calls to the guard's failure handler, which FILE.map locates).
+--hardened, also when it lacks a mitigation of the platform (NO_SEH: 32-bit programs only),
+stack guard checks (calls to the guard's failure handler), or a load configuration whose
+SecurityCookie is the guard, which holds the platform's default for the loader to replace
+(FILE.map, the linker's map, locates the handler and the guard).
 
 Usage: check-program.py [--hardened] [--if-exists] FILE [[--if-exists] FILE...]
 A FILE after --if-exists is checked only when it exists; every other must exist.
@@ -15,6 +17,8 @@ import sys
 
 FORBIDDEN = re.compile(r"psapi\.dll|CreateToolhelp32Snapshot|(Process32|Module32)(First|Next)W?", re.I)
 MITIGATIONS = {0x40: "DYNAMIC_BASE", 0x100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE", 0x400: "NO_SEH"}
+GUARD_SYMBOLS = ("__stack_chk_fail", "__stack_chk_guard")
+DEFAULT_GUARD = {False: 0xBB40E64E, True: 0x00002B992DDFA232}  # by bitness: 64-bit
 
 
 def headers(data):
@@ -29,34 +33,49 @@ def headers(data):
     return optional, wide, [struct.unpack_from("<8xII4xI12xI", data, table + 40 * i) for i in range(sections)]
 
 
+def directory(optional, wide, index):
+    """The offset of a data directory entry (RVA, size) of the optional header."""
+    return optional + (112 if wide else 96) + 8 * index
+
+
+def file_offset(spans, rva):
+    for size, start, raw, _ in spans:
+        if start <= rva < start + size:
+            return raw + rva - start
+    raise ValueError(f"RVA {rva:#x} lies in no section")
+
+
 def hardening(data, link_map):
-    """The mitigations and stack guard checks that the program lacks."""
+    """The mitigations, stack guard checks and load configuration that the program lacks."""
     optional, wide, spans = headers(data)
     (flags,) = struct.unpack_from("<H", data, optional + 70)
-    (base,) = struct.unpack_from("<Q" if wide else "<I", data, optional + (24 if wide else 28))
-    handler = re.search(r"^ +0x(\w+) +_?__stack_chk_fail$", link_map, re.M)
-    if not handler:
-        raise ValueError("its link map names no __stack_chk_fail")
-    target, calls = int(handler[1], 16), 0
+    word = "<Q" if wide else "<I"
+    (base,) = struct.unpack_from(word, data, optional + (24 if wide else 28))
+    target, guard = [re.search(rf"^ \S+ +_?{name} +([0-9a-f]+) ", link_map, re.M) for name in GUARD_SYMBOLS]
+    if not target or not guard:
+        raise ValueError("its link map names no " + " and no ".join(GUARD_SYMBOLS))
+    target, guard, calls = int(target[1], 16), int(guard[1], 16), 0
     for size, start, raw, kind in spans:
         code = data[raw:raw + size] if kind & 0x20000000 else b""  # executable
         calls += sum(base + start + at.start() + 5 + struct.unpack_from("<i", code, at.start() + 1)[0] == target
                      for at in re.finditer(rb"\xe8", code[:-4]))  # call rel32
     lacks = [name for bit, name in MITIGATIONS.items() if not flags & bit and not (wide and name == "NO_SEH")]
+    config, _ = struct.unpack_from("<II", data, directory(optional, wide, 10))
+    cookie = struct.unpack_from(word, data, file_offset(spans, config) + (0x58 if wide else 0x3C))[0] if config else 0
+    if cookie != guard:
+        lacks.append("a load configuration that locates the stack guard")
+    elif struct.unpack_from(word, data, file_offset(spans, guard - base))[0] != DEFAULT_GUARD[wide]:
+        lacks.append("the platform's default value in the stack guard")
     return lacks + ([] if calls else ["stack guard checks"])
 
 
 def imports(data):
     """(DLL name, [function names]) for each DLL of the import table."""
     optional, wide, spans = headers(data)
-    directories = optional + (112 if wide else 96)
-    import_rva, _ = struct.unpack_from("<II", data, directories + 8)
+    import_rva, _ = struct.unpack_from("<II", data, directory(optional, wide, 1))
 
     def offset(rva):
-        for size, start, raw, _ in spans:
-            if start <= rva < start + size:
-                return raw + rva - start
-        raise ValueError(f"RVA {rva:#x} lies in no section")
+        return file_offset(spans, rva)
 
     def text(rva):
         at = offset(rva)
