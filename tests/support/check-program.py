@@ -51,10 +51,10 @@ def hardening(data, link_map):
     (flags,) = struct.unpack_from("<H", data, optional + 70)
     word = "<Q" if wide else "<I"
     (base,) = struct.unpack_from(word, data, optional + (24 if wide else 28))
-    target, guard = [re.search(rf"^ \S+ +_?{name} +([0-9a-f]+) ", link_map, re.M) for name in GUARD_SYMBOLS]
-    if not target or not guard:
+    found = [re.search(rf"^ \S+ +_?{name} +([0-9a-f]+) ", link_map, re.M) for name in GUARD_SYMBOLS]
+    if not all(found):
         raise ValueError("its link map names no " + " and no ".join(GUARD_SYMBOLS))
-    target, guard, calls = int(target[1], 16), int(guard[1], 16), 0
+    (target, guard), calls = [int(symbol[1], 16) for symbol in found], 0
     for size, start, raw, kind in spans:
         code = data[raw:raw + size] if kind & 0x20000000 else b""  # executable
         calls += sum(base + start + at.start() + 5 + struct.unpack_from("<i", code, at.start() + 1)[0] == target
@@ -74,21 +74,18 @@ def imports(data):
     optional, wide, spans = headers(data)
     import_rva, _ = struct.unpack_from("<II", data, directory(optional, wide, 1))
 
-    def offset(rva):
-        return file_offset(spans, rva)
-
     def text(rva):
-        at = offset(rva)
+        at = file_offset(spans, rva)
         return data[at:data.index(b"\0", at)].decode("latin-1")
 
     thunk_format, ordinal_bit = ("<Q", 1 << 63) if wide else ("<I", 1 << 31)
     result = []
-    descriptor = offset(import_rva) if import_rva else None
+    descriptor = file_offset(spans, import_rva) if import_rva else None
     while descriptor is not None:
         lookup, _, _, name, bound = struct.unpack_from("<5I", data, descriptor)
         if not (lookup or name or bound):
             break
-        functions, at = [], offset(lookup or bound)
+        functions, at = [], file_offset(spans, lookup or bound)
         while True:
             (thunk,) = struct.unpack_from(thunk_format, data, at)
             if not thunk:
