@@ -104,29 +104,72 @@ TEST_F(StartupTest, SupportedDriverOpensTheDialogAndEndsWithIt)
     EXPECT_FALSE(DrivonaKeysWritten());
 }
 
-// Built as the shipped program is, a program that overruns a stack buffer ends at the guard, where the same program
-// without the guard returns into the overwritten address and crashes.
-// Each process has a guard of its own, neither 0 nor the platform's default: the program ends with it when it overruns
-// nothing. An overrun ends at the guard through the platform's fail-fast, and without the guard it crashes.
+// The exception that ended a program started as a debuggee (none: 0), beside the loader's breakpoint, and its exit
+// code.
+struct Ending {
+    DWORD exception = 0;
+    ULONG_PTR parameter = 0;
+    DWORD exitCode = STILL_ACTIVE;
+};
+
+Ending RunAsDebuggee(const char* name, std::string arguments)
+{
+    const std::string path = ProgramPath(name);
+    arguments = "\"" + path + "\" " + arguments;
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process = {};
+    Ending ending;
+    if (!CreateProcessA(path.c_str(), &arguments[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
+                        &startup, &process))
+        return ending;
+    DEBUG_EVENT event = {};
+    while (ending.exitCode == STILL_ACTIVE && WaitForDebugEvent(&event, 10000)) {
+        DWORD answer = DBG_CONTINUE;
+        const auto& record = event.u.Exception.ExceptionRecord;
+        if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT && record.ExceptionCode != EXCEPTION_BREAKPOINT) {
+            ending = {record.ExceptionCode, record.NumberParameters ? record.ExceptionInformation[0] : 0};
+            answer = DBG_EXCEPTION_NOT_HANDLED;
+        } else if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT) {
+            CloseHandle(event.u.CreateProcessInfo.hFile);
+        } else if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT) {
+            CloseHandle(event.u.LoadDll.hFile);
+        } else if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) {
+            ending.exitCode = event.u.ExitProcess.dwExitCode;
+        }
+        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, answer);
+    }
+    TerminateProcess(process.hProcess, 1);  // when it hung
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return ending;
+}
+
+// Each process has a guard of its own, neither 0 nor the platform's default, whether the loader seeds it through the
+// load configuration or the program itself without one: the program ends with it when it overruns nothing. Built as the
+// shipped program is, a program that overruns a stack buffer ends at the guard through the platform's fail-fast, which
+// a debugger sees as its exception; without the guard, it returns into the overwritten address and crashes.
 TEST(StackGuard, EachProcessHasItsOwnGuardAndAnOverrunEndsAtIt)
 {
     const DWORD kDefault = sizeof(void*) == 8 ? 0x2DDFA232 : 0xBB40E64E;  // low 32 bits
-    DWORD guards[2] = {};
-    for (DWORD& guard : guards) {
-        Program program(ProgramPath("stack_overrun.exe"));
-        ASSERT_TRUE(program.HasEnded(10000));
-        guard = program.ExitCode();
-        EXPECT_TRUE(guard != 0 && guard != kDefault) << std::hex << guard;
+    for (const char* name : {"stack_overrun.exe", "stack_overrun_no_load_config.exe"}) {
+        DWORD guards[2] = {};
+        for (DWORD& guard : guards) {
+            Program program(ProgramPath(name));
+            ASSERT_TRUE(program.HasEnded(10000)) << name;
+            guard = program.ExitCode();
+            EXPECT_TRUE(guard != 0 && guard != kDefault) << name << std::hex << guard;
+        }
+        EXPECT_NE(guards[0], guards[1]) << name;
     }
-    EXPECT_NE(guards[0], guards[1]);
     ASSERT_TRUE(IsProcessorFeaturePresent(PF_FASTFAIL_AVAILABLE));  // else the overrun takes the other path
-    for (const auto& [name, exitCode] :
-         {std::pair<const char*, DWORD>{"stack_overrun.exe", STATUS_STACK_BUFFER_OVERRUN},
-          {"stack_overrun_unguarded.exe", STATUS_ACCESS_VIOLATION}}) {
-        Program program(ProgramPath(name), std::string(64, 'A'));
-        ASSERT_TRUE(program.HasEnded(10000)) << name;
-        EXPECT_EQ(exitCode, program.ExitCode()) << name;
-    }
+    const Ending overrun = RunAsDebuggee("stack_overrun.exe", std::string(64, 'A'));
+    EXPECT_EQ(STATUS_STACK_BUFFER_OVERRUN, overrun.exception);
+    EXPECT_EQ(ULONG_PTR{FAST_FAIL_STACK_COOKIE_CHECK_FAILURE}, overrun.parameter);
+    EXPECT_EQ(STATUS_STACK_BUFFER_OVERRUN, overrun.exitCode);
+    const Ending unguarded = RunAsDebuggee("stack_overrun_unguarded.exe", std::string(64, 'A'));
+    EXPECT_EQ(STATUS_ACCESS_VIOLATION, unguarded.exception);
+    EXPECT_EQ(STATUS_ACCESS_VIOLATION, unguarded.exitCode);
 }
 
 }  // namespace

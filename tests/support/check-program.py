@@ -1,112 +1,71 @@
-#!/usr/bin/env python3
+#!/usr/bin/python3
 """Fails when a Windows program imports PSAPI.DLL or a Toolhelp32 function: both must be
 reached by name at run time, so that the program starts on systems that lack them. With
 --hardened, also when it lacks a mitigation of the platform (NO_SEH: 32-bit programs only),
 stack guard checks (calls to the guard's failure handler), or a load configuration whose
-SecurityCookie is the guard, which holds the platform's default for the loader to replace
-(FILE.map, the linker's map, locates the handler and the guard).
+Size covers SecurityCookie and is its directory entry's, whose SecurityCookie is the guard,
+and which stores the platform's default there for the loader to replace (FILE.map, the
+linker's map, locates the handler and the guard).
 
 Usage: check-program.py [--hardened] [--if-exists] FILE [[--if-exists] FILE...]
 A FILE after --if-exists is checked only when it exists; every other must exist.
-Everything is read from the files themselves, so no tool's text layout is involved.
+Debian's python3, for python3-pefile.
 """
 import os
 import re
-import struct
 import sys
+
+import pefile
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from linkmap import LinkMap  # noqa: E402
 
 FORBIDDEN = re.compile(r"psapi\.dll|CreateToolhelp32Snapshot|(Process32|Module32)(First|Next)W?", re.I)
 MITIGATIONS = {0x40: "DYNAMIC_BASE", 0x100: "NX_COMPAT", 0x8000: "TERMINAL_SERVER_AWARE", 0x400: "NO_SEH"}
-GUARD_SYMBOLS = ("__stack_chk_fail", "__stack_chk_guard")
-DEFAULT_GUARD = {False: 0xBB40E64E, True: 0x00002B992DDFA232}  # by bitness: 64-bit
+# By bitness (64-bit): the platform's default guard, and where SecurityCookie ends in the load configuration.
+DEFAULT_GUARD = {False: 0xBB40E64E, True: 0x00002B992DDFA232}
+COOKIE_END = {False: 0x40, True: 0x60}
 
 
-def headers(data):
-    """The optional header's offset, whether it is 64-bit, and the sections as (size, start, raw, flags)."""
-    (pe,) = struct.unpack_from("<I", data, 0x3C)
-    if data[pe:pe + 4] != b"PE\0\0":
-        raise ValueError("not a PE file")
-    sections, optional_size = struct.unpack_from("<2xH12xH", data, pe + 4)
-    optional = pe + 24
-    wide = {0x10B: False, 0x20B: True}[struct.unpack_from("<H", data, optional)[0]]
-    table = optional + optional_size
-    return optional, wide, [struct.unpack_from("<8xII4xI12xI", data, table + 40 * i) for i in range(sections)]
-
-
-def directory(optional, wide, index):
-    """The offset of a data directory entry (RVA, size) of the optional header."""
-    return optional + (112 if wide else 96) + 8 * index
-
-
-def file_offset(spans, rva):
-    for size, start, raw, _ in spans:
-        if start <= rva < start + size:
-            return raw + rva - start
-    raise ValueError(f"RVA {rva:#x} lies in no section")
-
-
-def hardening(data, link_map):
+def hardening(pe, link_map):
     """The mitigations, stack guard checks and load configuration that the program lacks."""
-    optional, wide, spans = headers(data)
-    (flags,) = struct.unpack_from("<H", data, optional + 70)
-    word = "<Q" if wide else "<I"
-    (base,) = struct.unpack_from(word, data, optional + (24 if wide else 28))
-    found = [re.search(rf"^ \S+ +_?{name} +([0-9a-f]+) ", link_map, re.M) for name in GUARD_SYMBOLS]
-    if not all(found):
-        raise ValueError("its link map names no " + " and no ".join(GUARD_SYMBOLS))
-    (target, guard), calls = [int(symbol[1], 16) for symbol in found], 0
-    for size, start, raw, kind in spans:
-        code = data[raw:raw + size] if kind & 0x20000000 else b""  # executable
-        calls += sum(base + start + at.start() + 5 + struct.unpack_from("<i", code, at.start() + 1)[0] == target
-                     for at in re.finditer(rb"\xe8", code[:-4]))  # call rel32
-    lacks = [name for bit, name in MITIGATIONS.items() if not flags & bit and not (wide and name == "NO_SEH")]
-    config, _ = struct.unpack_from("<II", data, directory(optional, wide, 10))
-    cookie = struct.unpack_from(word, data, file_offset(spans, config) + (0x58 if wide else 0x3C))[0] if config else 0
-    if cookie != guard:
+    header = pe.OPTIONAL_HEADER
+    wide = header.Magic == pefile.OPTIONAL_HEADER_MAGIC_PE_PLUS
+    handler, guard = link_map.address("__stack_chk_fail"), link_map.address("__stack_chk_guard")
+    if handler is None or guard is None:
+        raise ValueError("its link map names no __stack_chk_fail or no __stack_chk_guard")
+    lacks = [name for bit, name in MITIGATIONS.items()
+             if not header.DllCharacteristics & bit and not (wide and name == "NO_SEH")]
+    config = getattr(pe, "DIRECTORY_ENTRY_LOAD_CONFIG", None)
+    entry = header.DATA_DIRECTORY[pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG"]]
+    if config is None:
+        lacks.append("a load configuration")
+    elif not COOKIE_END[wide] <= config.struct.Size == entry.Size:
+        lacks.append(f"a load configuration whose Size ({config.struct.Size}) covers SecurityCookie "
+                     f"({COOKIE_END[wide]}) and is its directory entry's ({entry.Size})")
+    elif config.struct.SecurityCookie != guard:
         lacks.append("a load configuration that locates the stack guard")
-    elif struct.unpack_from(word, data, file_offset(spans, guard - base))[0] != DEFAULT_GUARD[wide]:
+    elif (pe.get_qword_at_rva if wide else pe.get_dword_at_rva)(guard - header.ImageBase) != DEFAULT_GUARD[wide]:
         lacks.append("the platform's default value in the stack guard")
+    calls = 0  # call rel32 to the failure handler
+    for section in pe.sections:
+        if section.Characteristics & pefile.SECTION_CHARACTERISTICS["IMAGE_SCN_MEM_EXECUTE"]:
+            code, start = section.get_data(), header.ImageBase + section.VirtualAddress
+            calls += sum(start + at.start() + 5 + int.from_bytes(code[at.start() + 1:at.start() + 5], "little",
+                                                                  signed=True) == handler
+                         for at in re.finditer(rb"\xe8", code[:-4]))
     return lacks + ([] if calls else ["stack guard checks"])
-
-
-def imports(data):
-    """(DLL name, [function names]) for each DLL of the import table."""
-    optional, wide, spans = headers(data)
-    import_rva, _ = struct.unpack_from("<II", data, directory(optional, wide, 1))
-
-    def text(rva):
-        at = file_offset(spans, rva)
-        return data[at:data.index(b"\0", at)].decode("latin-1")
-
-    thunk_format, ordinal_bit = ("<Q", 1 << 63) if wide else ("<I", 1 << 31)
-    result = []
-    descriptor = file_offset(spans, import_rva) if import_rva else None
-    while descriptor is not None:
-        lookup, _, _, name, bound = struct.unpack_from("<5I", data, descriptor)
-        if not (lookup or name or bound):
-            break
-        functions, at = [], file_offset(spans, lookup or bound)
-        while True:
-            (thunk,) = struct.unpack_from(thunk_format, data, at)
-            if not thunk:
-                break
-            if not thunk & ordinal_bit:
-                functions.append(text(thunk + 2))  # past the hint
-            at += struct.calcsize(thunk_format)
-        result.append((text(name), functions))
-        descriptor += 20
-    return result
 
 
 def check(path, hardened):
     try:
-        with open(path, "rb") as file:
-            data = file.read()
-        table, lacks = imports(data), []
-        if hardened:
-            with open(path + ".map", encoding="latin-1") as file:
-                lacks = hardening(data, file.read())
-    except (OSError, ValueError, KeyError, struct.error) as error:
+        pe = pefile.PE(path, fast_load=True)
+        pe.parse_data_directories([pefile.DIRECTORY_ENTRY[d] for d in
+                                   ("IMAGE_DIRECTORY_ENTRY_IMPORT", "IMAGE_DIRECTORY_ENTRY_LOAD_CONFIG")])
+        table = [(entry.dll.decode("latin-1"), [i.name.decode("latin-1") for i in entry.imports if i.name])
+                 for entry in getattr(pe, "DIRECTORY_ENTRY_IMPORT", [])]
+        lacks = hardening(pe, LinkMap(path + ".map")) if hardened else []
+    except (OSError, ValueError, pefile.PEFormatError) as error:
         print(f"cannot read {path}: {error}")
         return 2
     names = [name for dll, functions in table for name in [dll, *functions]]
