@@ -2,9 +2,10 @@
 # shellcheck shell=bash
 
 ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-# What building and testing the program needs (scripts/run, scripts/test, scripts/bench).
-PACKAGES=(cmake make python3 mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick
-          googletest clang lld clang-format clang-tidy libclang-rt-dev llvm)
+# What building and testing the program needs (scripts/run, scripts/test, scripts/bench); the
+# program-file check reads programs through python3-pefile.
+PACKAGES=(cmake make python3 python3-pefile mingw-w64 wine wine32:i386 wine64 xvfb xauth x11-utils
+          imagemagick googletest clang lld clang-format clang-tidy libclang-rt-dev llvm)
 
 # ensure_packages NAME...: installs those of the named packages that are missing; quick
 # and silent when everything is there.
@@ -30,20 +31,35 @@ test_preset() {
 }
 
 # A tree whose tests are running is neither configured nor built: its programs are in use.
-# Stops, naming that run, while the display of a test run (build/xvfb, build/x64/xvfb) has a
-# live owner, before anything under build/ changes.
-refuse_busy_tree() {
-    local state owner
+# lock_tree takes the lock of each test run's display (build/xvfb, build/x64/xvfb), the one
+# that `xvfb start` takes, and stops, naming the run, while either has a live owner; the
+# locks hold until unlock_tree, so that no run starts its tests while the tree is checked
+# and built. scripts/test claims its run's display before it lets go: a second run then
+# stops at that owner, and the run's own ctest takes the display over.
+TREE_LOCKS=()
+lock_tree() {
+    local state fd owner
     for state in "$ROOT/build/xvfb" "$ROOT/build/x64/xvfb"; do
+        mkdir -p "$state"
+        exec {fd}>"$state/.lock"
+        TREE_LOCKS+=("$fd")
+        flock "$fd"
         if owner=$("$ROOT/tests/support/xvfb" owner "$state"); then
             echo "${0##*/}: $state belongs to a run still going, $owner: let it end first" >&2
             exit 1
         fi
     done
 }
+unlock_tree() {
+    local fd
+    for fd in "${TREE_LOCKS[@]}"; do exec {fd}>&-; done
+    TREE_LOCKS=()
+}
 
+# build_preset PRESET [TARGET...]: configures and builds every target, or these.
 build_preset() {
-    refuse_busy_tree
-    cmake --preset "$1" >/dev/null
-    cmake --build --preset "$1"
+    local preset=$1
+    shift
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" ${1:+--target} "$@"
 }
