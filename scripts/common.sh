@@ -43,7 +43,7 @@ lock_tree() {
         mkdir -p "$state"
         exec {fd}>"$state/.lock"
         TREE_LOCKS+=("$fd")
-        flock "$fd"
+        flock -n "$fd" || { echo "${0##*/}: waiting for another build of this tree..." >&2; flock "$fd"; }
         if owner=$("$ROOT/tests/support/xvfb" owner "$state"); then
             echo "${0##*/}: $state belongs to a run still going, $owner: let it end first" >&2
             exit 1
