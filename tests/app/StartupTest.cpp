@@ -104,44 +104,33 @@ TEST_F(StartupTest, SupportedDriverOpensTheDialogAndEndsWithIt)
     EXPECT_FALSE(DrivonaKeysWritten());
 }
 
-// The exception that ended a program started as a debuggee (none: 0), beside the loader's breakpoint, and its exit
-// code.
+// How a program of this build, started as a debuggee, ended: the last exception that reached the debugger beside the
+// loader's breakpoint (none: 0), its first parameter, and the exit code.
 struct Ending {
     DWORD exception = 0;
     ULONG_PTR parameter = 0;
     DWORD exitCode = STILL_ACTIVE;
 };
 
-Ending RunAsDebuggee(const char* name, std::string arguments)
+Ending RunAsDebuggee(const char* name, const std::string& arguments = "")
 {
-    const std::string path = ProgramPath(name);
-    arguments = "\"" + path + "\" " + arguments;
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process = {};
+    const Program program(ProgramPath(name), arguments, nullptr, DEBUG_ONLY_THIS_PROCESS);
     Ending ending;
-    if (!CreateProcessA(path.c_str(), &arguments[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr, nullptr,
-                        &startup, &process))
-        return ending;
     DEBUG_EVENT event = {};
-    while (ending.exitCode == STILL_ACTIVE && WaitForDebugEvent(&event, 10000)) {
-        DWORD answer = DBG_CONTINUE;
+    while (program.Started() && ending.exitCode == STILL_ACTIVE && WaitForDebugEvent(&event, 10000)) {
         const auto& record = event.u.Exception.ExceptionRecord;
-        if (event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT && record.ExceptionCode != EXCEPTION_BREAKPOINT) {
+        const bool exception =
+            event.dwDebugEventCode == EXCEPTION_DEBUG_EVENT && record.ExceptionCode != EXCEPTION_BREAKPOINT;
+        if (exception)
             ending = {record.ExceptionCode, record.NumberParameters ? record.ExceptionInformation[0] : 0};
-            answer = DBG_EXCEPTION_NOT_HANDLED;
-        } else if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT) {
+        else if (event.dwDebugEventCode == CREATE_PROCESS_DEBUG_EVENT)
             CloseHandle(event.u.CreateProcessInfo.hFile);
-        } else if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT) {
+        else if (event.dwDebugEventCode == LOAD_DLL_DEBUG_EVENT)
             CloseHandle(event.u.LoadDll.hFile);
-        } else if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT) {
+        else if (event.dwDebugEventCode == EXIT_PROCESS_DEBUG_EVENT)
             ending.exitCode = event.u.ExitProcess.dwExitCode;
-        }
-        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, answer);
+        ContinueDebugEvent(event.dwProcessId, event.dwThreadId, exception ? DBG_EXCEPTION_NOT_HANDLED : DBG_CONTINUE);
     }
-    TerminateProcess(process.hProcess, 1);  // when it hung
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return ending;
 }
 
@@ -153,13 +142,9 @@ TEST(StackGuard, EachProcessHasItsOwnGuardAndAnOverrunEndsAtIt)
 {
     const DWORD kDefault = sizeof(void*) == 8 ? 0x2DDFA232 : 0xBB40E64E;  // low 32 bits
     for (const char* name : {"stack_overrun.exe", "stack_overrun_no_load_config.exe"}) {
-        DWORD guards[2] = {};
-        for (DWORD& guard : guards) {
-            Program program(ProgramPath(name));
-            ASSERT_TRUE(program.HasEnded(10000)) << name;
-            guard = program.ExitCode();
+        const DWORD guards[] = {RunAsDebuggee(name).exitCode, RunAsDebuggee(name).exitCode};
+        for (const DWORD guard : guards)
             EXPECT_TRUE(guard != 0 && guard != kDefault) << name << std::hex << guard;
-        }
         EXPECT_NE(guards[0], guards[1]) << name;
     }
     ASSERT_TRUE(IsProcessorFeaturePresent(PF_FASTFAIL_AVAILABLE));  // else the overrun takes the other path

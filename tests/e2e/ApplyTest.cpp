@@ -130,6 +130,15 @@ protected:
         return ::testing::AssertionSuccess();
     }
 
+    // Presses a key on the dialog's focused control, as a user does.
+    static bool PressKey(HWND dialog, WPARAM key)
+    {
+        GUITHREADINFO gui = {};
+        gui.cbSize = sizeof(gui);
+        return GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui) && gui.hwndFocus &&
+               PostMessageA(gui.hwndFocus, WM_KEYDOWN, key, 0);
+    }
+
     // Waits for the start of a helper that began at `after` or later.
     static std::vector<HelperEvent> StartsAfter(unsigned long long after, const char* log = kHelperLog)
     {
@@ -377,55 +386,36 @@ TEST(HelperPath, OnlyBelowAnAbsoluteDirectory)
         EXPECT_EQ(c.path, HelperPathBelow(c.directory)) << '"' << c.directory << '"';
 }
 
-TEST_F(ApplyTest, OkAppliesThenCloses)
+// OK, clicked or pressed as Enter on the focused control, applies, then closes: the first one turns game detection off,
+// the second on again.
+TEST_F(ApplyTest, OkAndEnterApplyThenClose)
 {
     ASSERT_TRUE(StartHelper());
-    const HWND dialog = OpenDialog();
-    ASSERT_TRUE(dialog);
-    ASSERT_TRUE(Click(dialog, IDC_GAME_DETECTION));  // on -> off
-    const unsigned long long clicked = SystemMilliseconds();
-    PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
-    ASSERT_TRUE(m_program->HasEnded(20000));
-    EXPECT_GE(SystemMilliseconds() - clicked, kRestartDelayMs);
-    const std::vector<HelperEvent> starts = StartsAfter(clicked);
-    ASSERT_EQ(1u, starts.size());
-    EXPECT_EQ("Off", starts[0].at("UseTSGameScheme"));
-    EXPECT_EQ(1u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
-}
-
-TEST_F(ApplyTest, EnterDoesWhatOkDoes)
-{
-    const HWND dialog = OpenDialog();
-    ASSERT_TRUE(dialog);
-    GUITHREADINFO gui = {};
-    gui.cbSize = sizeof(gui);
-    ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
-    ASSERT_TRUE(gui.hwndFocus);
-    const unsigned long long pressed = SystemMilliseconds();
-    PostMessageA(gui.hwndFocus, WM_KEYDOWN, VK_RETURN, 0);
-    PostMessageA(gui.hwndFocus, WM_KEYUP, VK_RETURN, 0);
-    ASSERT_TRUE(m_program->HasEnded(20000));
-    EXPECT_GE(SystemMilliseconds() - pressed, kRestartDelayMs);
-    EXPECT_EQ(1u, StartsAfter(pressed).size());
-    EXPECT_EQ(Sz("On"), RenderedValue(HKEY_LOCAL_MACHINE, kTechnicalKey, "UseTSGameScheme"));
+    for (const int key : {0, VK_RETURN}) {
+        SCOPED_TRACE(key ? "Enter" : "OK");
+        const HWND dialog = OpenDialog();
+        ASSERT_TRUE(dialog);
+        ASSERT_TRUE(Click(dialog, IDC_GAME_DETECTION));
+        const unsigned long long clicked = SystemMilliseconds();
+        ASSERT_TRUE(key ? PressKey(dialog, key) : PostMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0));
+        ASSERT_TRUE(m_program->HasEnded(20000));
+        EXPECT_GE(SystemMilliseconds() - clicked, kRestartDelayMs);
+        const std::vector<HelperEvent> starts = StartsAfter(clicked);
+        ASSERT_EQ(1u, starts.size());
+        EXPECT_EQ(key ? "On" : "Off", starts[0].at("UseTSGameScheme"));
+    }
+    EXPECT_EQ(2u, EventsOfKind(ReadHelperLog(kHelperLog), "quit").size());
 }
 
 TEST_F(ApplyTest, EscapeAndCancelWriteNothingAndLeaveTheHelperAlone)
 {
     ASSERT_TRUE(StartHelper());
-    for (const char* way : {"Escape", "Cancel"}) {
-        SCOPED_TRACE(way);
+    for (const int key : {VK_ESCAPE, 0}) {
+        SCOPED_TRACE(key ? "Escape" : "Cancel");
         const HWND dialog = OpenDialog();
         ASSERT_TRUE(dialog);
         ASSERT_TRUE(Click(dialog, IDC_GAME_DETECTION));
-        if (std::string(way) == "Escape") {
-            GUITHREADINFO gui = {};
-            gui.cbSize = sizeof(gui);
-            ASSERT_TRUE(GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &gui));
-            PostMessageA(gui.hwndFocus, WM_KEYDOWN, VK_ESCAPE, 0);
-        } else {
-            PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
-        }
+        ASSERT_TRUE(key ? PressKey(dialog, key) : PostMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0));
         ASSERT_TRUE(m_program->HasEnded(3000));
         EXPECT_FALSE(KeyExists(HKEY_LOCAL_MACHINE, kTechnicalKey));
         EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, expected::kVendorKey));

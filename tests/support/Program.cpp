@@ -48,13 +48,14 @@ std::string ProgramPath(const char* fileName)
     return result + fileName;
 }
 
-Program::Program(const std::string& path, const std::string& arguments, const char* workingDirectory)
+Program::Program(const std::string& path, const std::string& arguments, const char* workingDirectory,
+                 DWORD creationFlags)
 {
     std::string commandLine = "\"" + path + "\"" + (arguments.empty() ? "" : " " + arguments);
     STARTUPINFOA startup = {};
     startup.cb = sizeof(startup);
-    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, workingDirectory, &startup,
-                        &m_process))
+    if (!CreateProcessA(path.c_str(), &commandLine[0], nullptr, nullptr, FALSE, creationFlags, nullptr,
+                        workingDirectory, &startup, &m_process))
         m_process = {};
 }
 

@@ -13,8 +13,9 @@ std::string ProgramPath(const char* fileName);
 // A started process; ended with TerminateProcess when it is let go of while it runs.
 class Program {
 public:
-    explicit Program(const std::string& path, const std::string& arguments = "",
-                     const char* workingDirectory = nullptr);
+    // creationFlags: CreateProcess's (DEBUG_ONLY_THIS_PROCESS: a debuggee of the calling thread).
+    explicit Program(const std::string& path, const std::string& arguments = "", const char* workingDirectory = nullptr,
+                     DWORD creationFlags = 0);
     // A program whose path the ANSI code page may not be able to write.
     explicit Program(const std::wstring& path);
     ~Program();

@@ -3,13 +3,11 @@
 reached by name at run time, so that the program starts on systems that lack them. With
 --hardened, also when it lacks a mitigation of the platform (NO_SEH: 32-bit programs only),
 stack guard checks (calls to the guard's failure handler), or a load configuration whose
-Size covers SecurityCookie and is its directory entry's, whose SecurityCookie is the guard,
-and which stores the platform's default there for the loader to replace (FILE.map, the
-linker's map, locates the handler and the guard).
+Size covers SecurityCookie and is its directory entry's, and whose SecurityCookie is the
+guard, stored as the platform's default (FILE.map, the linker's map, locates both).
 
 Usage: check-program.py [--hardened] [--if-exists] FILE [[--if-exists] FILE...]
-A FILE after --if-exists is checked only when it exists; every other must exist.
-Debian's python3, for python3-pefile.
+A FILE after --if-exists is checked only when it exists. Debian's python3, for python3-pefile.
 """
 import os
 import re
