@@ -1,6 +1,7 @@
 """The linker's map of a program (lld's, in the platform linker's layout): beside each symbol,
 its address and the object or archive member that brought it (libmingwex:lib32_libmingwex_a-strnlen.o,
 crt2.o, objects:StackGuard.cpp.obj). Read by scripts/third-party and by the tests."""
+import os
 import re
 
 # section:offset, name, address (Rva+Base), object or library:member
@@ -10,6 +11,8 @@ NO_FILE = {"<absolute>", "<linker-defined>", "<common>"}
 
 class LinkMap:
     def __init__(self, path):
+        # The build tree: the map lies in its bin folder, and CMake keeps the objects below CMakeFiles.
+        self.build = os.path.dirname(os.path.dirname(os.path.abspath(path)))
         with open(path, encoding="utf-8", errors="replace") as f:
             text = f.read()
         if "Publics by Value" not in text:
@@ -24,6 +27,12 @@ class LinkMap:
             library, _, member = source.rpartition(":")
             files.setdefault(library + ".a" if library else member, set()).update([member] if library else [])
         return files
+
+    def foreign(self):
+        """files() without what the build made: the runtime's libraries and objects."""
+        ours = set(os.listdir(self.build)) | {name for _, _, names in os.walk(os.path.join(self.build, "CMakeFiles"))
+                                              for name in names}
+        return {name: members for name, members in self.files().items() if name not in ours}
 
     def address(self, name):
         """The address of a symbol by its C name (a 32-bit map adds a leading underscore), or None."""
